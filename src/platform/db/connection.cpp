@@ -7,7 +7,9 @@
 #include <QSqlField>
 #include <QSqlRecord>
 #include <QStandardPaths>
+#include <QRegularExpression>
 #include <QUrl>
+#include <QUrlQuery>
 #include <QUuid>
 
 #include <sqlite3.h>
@@ -137,6 +139,15 @@ std::unique_ptr<Connection> Connection::open(const QString& url)
         if (!db.open())
             throw DbError(QStringLiteral("Нельзя подключиться к каталогу \"%1\": %2").arg(url, db.lastError().text()));
         c->execute(QStringLiteral("SET client_min_messages = WARNING"));
+        // "?schema=name" keeps a catalogue in a schema of its own (tests, several catalogues on one server).
+        const QString schema = QUrlQuery(u).queryItemValue(QStringLiteral("schema"));
+        if (!schema.isEmpty()) {
+            static const QRegularExpression plain(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+            if (!plain.match(schema).hasMatch())
+                throw DbError(QStringLiteral("Неверное имя схемы \"%1\".").arg(schema));
+            c->execute(QStringLiteral("CREATE SCHEMA IF NOT EXISTS %1").arg(schema));
+            c->execute(QStringLiteral("SET search_path TO %1").arg(schema));
+        }
         return c;
     }
     throw DbError(QStringLiteral("Неизвестный вид адреса каталога \"%1\" (нужен sqlite:// или postgresql://).").arg(url));
@@ -243,6 +254,12 @@ QSqlQuery Connection::query(const QString& sql, const Params& params)
 {
     QSqlQuery q(database());
     q.setForwardOnly(true);
+    if (params.isEmpty()) {
+        // Without parameters the text runs as it is: PostgreSQL prepares only data statements.
+        if (!q.exec(sql))
+            fail(q, sql);
+        return q;
+    }
     if (!q.prepare(sql))
         fail(q, sql);
     bind(q, params);
@@ -253,9 +270,10 @@ QSqlQuery Connection::query(const QString& sql, const Params& params)
 
 RowSet Connection::select(const QString& sql, const Params& params)
 {
-    QSqlQuery& q = cachedStatement(sql);
-    bind(q, params);
-    if (!q.exec())
+    // Without parameters the text runs as it is: PostgreSQL prepares only data statements.
+    QSqlQuery direct(database());
+    QSqlQuery& q = params.isEmpty() ? direct : cachedStatement(sql);
+    if (params.isEmpty() ? !q.exec(sql) : (bind(q, params), !q.exec()))
         fail(q, sql);
     RowSet result;
     const QSqlRecord rec = q.record();
@@ -275,9 +293,10 @@ RowSet Connection::select(const QString& sql, const Params& params)
 
 int Connection::execute(const QString& sql, const Params& params)
 {
-    QSqlQuery& q = cachedStatement(sql);
-    bind(q, params);
-    if (!q.exec())
+    // Without parameters the text runs as it is: PostgreSQL prepares only data statements.
+    QSqlQuery direct(database());
+    QSqlQuery& q = params.isEmpty() ? direct : cachedStatement(sql);
+    if (params.isEmpty() ? !q.exec(sql) : (bind(q, params), !q.exec()))
         fail(q, sql);
     const int affected = q.numRowsAffected();
     q.finish();
@@ -286,9 +305,10 @@ int Connection::execute(const QString& sql, const Params& params)
 
 QVariant Connection::scalar(const QString& sql, const Params& params)
 {
-    QSqlQuery& q = cachedStatement(sql);
-    bind(q, params);
-    if (!q.exec())
+    // Without parameters the text runs as it is: PostgreSQL prepares only data statements.
+    QSqlQuery direct(database());
+    QSqlQuery& q = params.isEmpty() ? direct : cachedStatement(sql);
+    if (params.isEmpty() ? !q.exec(sql) : (bind(q, params), !q.exec()))
         fail(q, sql);
     QVariant v;
     if (q.next())
