@@ -138,7 +138,8 @@ quint16 TMPEGaudio::BitRate() const
     if (VBR.Found && VBR.Frames > 0) {
         const int rate = Frame.SampleRate();
         const double v = (double(VBR.Bytes) / VBR.Frames - Frame.Padding()) * rate / Frame.Coefficient() / 1000;
-        return quint16(std::nearbyint(v));
+        // Counts of a damaged header can give any value; keep it inside the 16-bit field.
+        return quint16(qBound(0.0, std::nearbyint(v), 65535.0));
     }
     return quint16(Frame.BitRate());
 }

@@ -158,6 +158,8 @@ void TestMPEGaudio::vbrHeaders_data()
     QTest::newRow("Xing, MPEG 1 mono at 21")
         << xingStream(21, 1000, 1000 * 209, "GOGO", 0xC0) << u"Xing"_s << 1000 << 1152.0 * 1000 / 44100 << 64
         << u"GoGo"_s;
+    QTest::newRow("Xing, bytes per frame beyond 16 bits")
+        << xingStream(36, 1, 0xFFFFFFF0u, "LAME3.97") << u"Xing"_s << 1 << 1152.0 / 44100 << 65535 << u"LAME 3.97"_s;
     QTest::newRow("Xing, other vendor") << xingStream(36, 2000, 2000 * 417, "Foo") << u"Xing"_s << 2000
                                         << 1152.0 * 2000 / 44100 << 128 << u"Xing"_s;
     QTest::newRow("Xing, one hour and more")

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes the damaged MP3 files of this folder, each named by how it is damaged.
 
-The files are kept in the repository; run this again only to change or add one.
+The files are kept in the repository; run this again only to change or add one. Files the
+fuzzer found (xing-bytes-per-frame-overflow.mp3) are kept as it wrote them.
 """
 import os
 import random
