@@ -23,10 +23,20 @@ inline void WriteLog(const QString& text)
     AppLog::writeLog(text);
 }
 
-template <typename... Args>
-void WriteLogFmt(const QString& format, Args&&... args)
+namespace detail {
+inline QString logArg(const QString& s) { return s; }
+template <typename T>
+QString logArg(const T& value)
 {
-    AppLog::writeLog(format.arg(std::forward<Args>(args)...));
+    return QString::number(value);
+}
+} // namespace detail
+
+// Formats "%1", "%2"... in one pass (so a "%2" inside a file name stays as it is), then writes.
+template <typename... Args>
+void WriteLogFmt(const QString& format, const Args&... args)
+{
+    AppLog::writeLog(format.arg(detail::logArg(args)...));
 }
 
 } // namespace vintora::os
