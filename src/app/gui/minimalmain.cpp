@@ -1,4 +1,5 @@
 // The window shown until the shell's windows exist: the catalogue opens, or the program says why not.
+#include "catalogue/migrator.h"
 #include "platform/db/connection.h"
 
 #include <QApplication>
@@ -16,7 +17,7 @@ int main(int argc, char* argv[])
     if (at >= 0 && at + 1 < args.size())
         url = args[at + 1];
     try {
-        auto connection = vintora::db::Connection::open(url);
+        auto connection = vintora::catalogue::openCatalogue(url);
         QLabel label(QStringLiteral("Vintora: %1").arg(url));
         label.setWindowTitle(QStringLiteral("Vintora"));
         label.resize(480, 120);
