@@ -117,8 +117,11 @@ std::unique_ptr<Connection> Connection::open(const QString& url)
         db.setDatabaseName(path);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=15000"));
         std::unique_ptr<Connection> c(new Connection(Dialect::SQLite, url, name));
-        if (!db.open())
-            throw DbError(QStringLiteral("Нельзя открыть каталог \"%1\": %2").arg(path, db.lastError().text()));
+        if (!db.open()) {
+            const QString reason = db.lastError().text();
+            db = QSqlDatabase(); // the connection is removed with c; no copy may stay behind
+            throw DbError(QStringLiteral("Нельзя открыть каталог \"%1\": %2").arg(path, reason));
+        }
         c->configureSqlite();
         return c;
     }
@@ -136,8 +139,11 @@ std::unique_ptr<Connection> Connection::open(const QString& url)
             dbName.remove(0, 1);
         db.setDatabaseName(dbName.isEmpty() ? QStringLiteral("vintora") : dbName);
         std::unique_ptr<Connection> c(new Connection(Dialect::PostgreSQL, url, name));
-        if (!db.open())
-            throw DbError(QStringLiteral("Нельзя подключиться к каталогу \"%1\": %2").arg(url, db.lastError().text()));
+        if (!db.open()) {
+            const QString reason = db.lastError().text();
+            db = QSqlDatabase();
+            throw DbError(QStringLiteral("Нельзя подключиться к каталогу \"%1\": %2").arg(url, reason));
+        }
         c->execute(QStringLiteral("SET client_min_messages = WARNING"));
         // "?schema=name" keeps a catalogue in a schema of its own (tests, several catalogues on one server).
         const QString schema = QUrlQuery(u).queryItemValue(QStringLiteral("schema"));
