@@ -282,7 +282,9 @@ QList<Migration> build()
     };
     m1.sqliteAfter = {QStringLiteral("CREATE UNIQUE INDEX SynonymKey ON Synonym (\"Key\")")};
     // PostgreSQL's B-tree cannot index texts of any length: a hash index finds synonym keys.
-    m1.postgresAfter = {QStringLiteral("CREATE INDEX SynonymKey ON Synonym USING hash (\"Key\")")};
+    // Uniqueness goes through the key's digest, which has a fixed length.
+    m1.postgresAfter = {QStringLiteral("CREATE INDEX SynonymKey ON Synonym USING hash (\"Key\")"),
+                        QStringLiteral("CREATE UNIQUE INDEX SynonymKeyUnique ON Synonym (md5(\"Key\"))")};
     list << m1;
 
     Migration m2;

@@ -47,6 +47,9 @@ private slots:
         setSynonym(c, 2, QStringLiteral("P|") + common + QStringLiteral("two"));
         QCOMPARE(getSynonym(c, QStringLiteral("P|") + common + QStringLiteral("one")), 1);
         QCOMPARE(getSynonym(c, QStringLiteral("P|") + common + QStringLiteral("two")), 2);
+        // The catalogue itself refuses a second row of one key (two programs setting it at once).
+        QVERIFY_THROWS_EXCEPTION(db::DbError, c.execute(QStringLiteral("INSERT INTO Synonym (Kind, Object, \"Key\") VALUES ('P', 3, :K)"),
+                                                        {{QStringLiteral("K"), QStringLiteral("P|The Beatles")}}));
         // Deleting by object and kind: a firm's kind letter F removes its S| keys.
         db::callRoutine(c, QStringLiteral("ExecDelSynonym;1"), {{QStringLiteral("@OBJ"), 8}, {QStringLiteral("@VAL"), QStringLiteral("A")}});
         QCOMPARE(getSynonym(c, QStringLiteral("P|The Beatles")), 8);
