@@ -1,0 +1,358 @@
+#include "export/encyclroutines.h"
+
+#include "catalogue/schema.h"
+#include "export/sitetext.h"
+#include "platform/db/connection.h"
+#include "platform/db/routines.h"
+
+#include <QDate>
+#include <QMutex>
+#include <QSet>
+#include <algorithm>
+
+namespace vintora::export_ {
+
+using db::Connection;
+using db::RoutineArgs;
+using db::RowSet;
+
+namespace detail {
+
+RowSet makeRows(const QStringList& columns)
+{
+    RowSet r;
+    r.columns = columns;
+    return r;
+}
+
+void sortRows(RowSet& rows, const QString& textColumn, const QString& idColumn)
+{
+    const int t = rows.column(textColumn);
+    const int i = rows.column(idColumn);
+    std::stable_sort(rows.rows.begin(), rows.rows.end(), [&](const QVariantList& a, const QVariantList& b) {
+        const int c = a.at(t).toString().compare(b.at(t).toString(), Qt::CaseInsensitive);
+        if (c != 0)
+            return c < 0;
+        return i >= 0 && a.at(i).toLongLong() < b.at(i).toLongLong();
+    });
+}
+
+QVariant nullIfEmpty(const QVariant& v)
+{
+    if (v.isNull() || (v.typeId() == QMetaType::QString && v.toString().isEmpty()))
+        return QVariant();
+    return v;
+}
+
+QString joined(const QString& a, const QString& sep, const QString& b)
+{
+    if (a.isEmpty())
+        return b;
+    if (b.isEmpty())
+        return a;
+    return a + sep + b;
+}
+
+QString indexLetter(const QString& name, int position)
+{
+    if (name.size() <= position)
+        return QStringLiteral("#");
+    const QChar c = name.at(position).toUpper();
+    if (c.isLetterOrNumber() && cp1251Byte(c) >= 0)
+        return QString(c);
+    return QStringLiteral("#");
+}
+
+} // namespace detail
+
+using namespace detail;
+
+namespace {
+
+QString S(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+// ---- work list -----------------------------------------------------------------------------
+
+// Due objects, cheapest first: genres, firms and aliases only join the pending sets or lose
+// their mark; then albums and performers, oldest mark first (an album before a performer
+// marked at the same moment, since the album rewrites its performers' pages anyway). A due
+// alias also brings its main performer, whose page writes the alias's redirect page.
+RowSet encyclObject(Connection& c, const RoutineArgs&)
+{
+    struct Item {
+        QString kind;
+        int id;
+        QDateTime mark;
+    };
+    QList<Item> cheap;
+    QList<Item> pages;
+    const QString due = QStringLiteral("Publication IS NOT NULL AND Publication <= GETDATE()");
+    for (const auto& [kind, table] : {std::pair{"G", "Genre"}, {"S", "Firm"}}) {
+        const RowSet r = c.select(QStringLiteral("SELECT ID, Publication FROM %1 WHERE %2").arg(QLatin1String(table), due));
+        for (const QVariantList& row : r.rows)
+            cheap << Item{QString::fromLatin1(kind), row.at(0).toInt(), Connection::toDateTime(row.at(1))};
+    }
+    const RowSet performers = c.select(QStringLiteral("SELECT ID, Publication, Main FROM Performer WHERE ") + due);
+    QSet<int> duePerformers;
+    for (const QVariantList& row : performers.rows) {
+        if (row.at(2).isNull())
+            duePerformers.insert(row.at(0).toInt());
+    }
+    QSet<int> mainsOfAliases;
+    for (const QVariantList& row : performers.rows) {
+        const int id = row.at(0).toInt();
+        const QDateTime mark = Connection::toDateTime(row.at(1));
+        if (row.at(2).isNull()) {
+            pages << Item{QStringLiteral("P"), id, mark};
+        } else {
+            cheap << Item{QStringLiteral("L"), id, mark};
+            const int main = row.at(2).toInt();
+            if (!duePerformers.contains(main) && !mainsOfAliases.contains(main)) {
+                mainsOfAliases.insert(main);
+                pages << Item{QStringLiteral("P"), main, mark};
+            }
+        }
+    }
+    const RowSet albums = c.select(QStringLiteral("SELECT ID, Publication FROM Album WHERE ") + due);
+    for (const QVariantList& row : albums.rows)
+        pages << Item{QStringLiteral("A"), row.at(0).toInt(), Connection::toDateTime(row.at(1))};
+
+    auto order = [](const Item& a, const Item& b) {
+        if (a.mark != b.mark)
+            return a.mark < b.mark;
+        if (a.kind != b.kind)
+            return a.kind < b.kind; // "A" before "P"
+        return a.id < b.id;
+    };
+    std::stable_sort(cheap.begin(), cheap.end(), [](const Item& a, const Item& b) {
+        return a.kind != b.kind ? a.kind < b.kind : a.id < b.id;
+    });
+    std::stable_sort(pages.begin(), pages.end(), order);
+    RowSet out = makeRows({QStringLiteral("Kind"), QStringLiteral("ID")});
+    for (const Item& i : cheap)
+        out.rows << QVariantList{i.kind, i.id};
+    for (const Item& i : pages)
+        out.rows << QVariantList{i.kind, i.id};
+    return out;
+}
+
+// Main performers whose page was not marked yet: the candidates of the design check.
+RowSet encyclNewVersion(Connection& c, const RoutineArgs&)
+{
+    return c.select(QStringLiteral("SELECT ID, NameFull AS Name FROM Performer WHERE Main IS NULL AND Publication IS NULL "
+                                   "ORDER BY ID"));
+}
+
+RowSet encyclPerformerAlbumKind(Connection& c, const RoutineArgs&)
+{
+    return c.select(QStringLiteral("SELECT ID AS Part, DisplayName AS Name FROM AlbumKind ORDER BY \"Order\", ID"));
+}
+
+// ---- last changes ----------------------------------------------------------------------------
+
+constexpr int lastChangesKept = 40; // per column of the index page
+
+// A link written again moves to the top of its column instead of appearing twice.
+RowSet encyclPublicateLastInsert(Connection& c, const RoutineArgs& a)
+{
+    ensureLastChangesTable(c);
+    const QString link = a.text(QStringLiteral("LNK")).left(500);
+    const bool main = a.flag(QStringLiteral("MAIN"));
+    c.execute(QStringLiteral("DELETE FROM EncyclLastChange WHERE Link = :L"), {{QStringLiteral("L"), link}});
+    c.execute(QStringLiteral("INSERT INTO EncyclLastChange (Link, Main, Added) VALUES (:L, :M, :D)"),
+              {{QStringLiteral("L"), link}, {QStringLiteral("M"), main}, {QStringLiteral("D"), c.getDate()}});
+    return {};
+}
+
+// The newest changes, main entries (the left column) first.
+RowSet encyclPublicateLast(Connection& c, const RoutineArgs&)
+{
+    ensureLastChangesTable(c);
+    RowSet out = makeRows({QStringLiteral("Link"), QStringLiteral("Main")});
+    for (int main : {1, 0}) {
+        c.execute(QStringLiteral("DELETE FROM EncyclLastChange WHERE Main = %1 AND ID NOT IN "
+                                 "(SELECT ID FROM EncyclLastChange WHERE Main = %1 ORDER BY ID DESC LIMIT %2)")
+                      .arg(main)
+                      .arg(lastChangesKept));
+        const RowSet r = c.select(
+            QStringLiteral("SELECT Link FROM EncyclLastChange WHERE Main = %1 ORDER BY ID DESC").arg(main));
+        for (const QVariantList& row : r.rows)
+            out.rows << QVariantList{row.at(0), main == 1};
+    }
+    return out;
+}
+
+// ---- statistics and suggestions -------------------------------------------------------------------
+
+RowSet encyclStatistics(Connection& c, const RoutineArgs&)
+{
+    RowSet out = makeRows({QStringLiteral("Text")});
+    const QList<std::pair<const char*, QString>> lines = {
+        {"Исполнителей: %1", QStringLiteral("SELECT COUNT(*) FROM Performer WHERE Main IS NULL")},
+        {"Вариантов имён: %1", QStringLiteral("SELECT COUNT(*) FROM Performer WHERE Main IS NOT NULL")},
+        {"Альбомов: %1", QStringLiteral("SELECT COUNT(*) FROM Album WHERE EditMaster IS NULL")},
+        {"Редакций альбомов: %1", QStringLiteral("SELECT COUNT(*) FROM Album WHERE EditMaster IS NOT NULL")},
+        {"Треков: %1", QStringLiteral("SELECT COUNT(*) FROM Track WHERE SubNumber IS NULL OR SubNumber = '' "
+                                      "OR SubNumber NOT IN ('0', '(', '!')")},
+        {"Текстов песен: %1", QStringLiteral("SELECT COUNT(*) FROM Track WHERE Lyrics IS NOT NULL AND Lyrics <> ''")},
+        {"Студий и лейблов: %1", QStringLiteral("SELECT COUNT(*) FROM Firm")},
+        {"Стилей: %1", QStringLiteral("SELECT COUNT(*) FROM Genre")},
+        {"Файлов MP3: %1", QStringLiteral("SELECT COUNT(*) FROM MediumMpegFile")},
+    };
+    for (const auto& [text, sql] : lines)
+        out.rows << QVariantList{S(text).arg(c.scalar(sql).toLongLong())};
+    return out;
+}
+
+QString titleYearPerformer(const QVariant& title, const QVariant& performer)
+{
+    return joined(title.toString(), S(" — "), performer.toString());
+}
+
+const QString albumWithPerformer = QStringLiteral(
+    "SELECT a.ID, a.TitleFull, p.NameFull FROM Album a JOIN Performer p ON p.ID = a.Performer");
+
+// Most played albums; the collector's rating and then the key break ties and fill the list
+// when little has been played.
+RowSet encyclAlbumTop(Connection& c, const RoutineArgs&)
+{
+    const RowSet r = c.select(QStringLiteral(
+        "SELECT a.ID, a.TitleFull, p.NameFull, (SELECT COUNT(*) FROM AlbumPlay ap WHERE ap.Album = a.ID) AS Plays, "
+        "a.Range FROM Album a JOIN Performer p ON p.ID = a.Performer "
+        "WHERE a.EditMaster IS NULL AND (a.Range > 0 OR EXISTS (SELECT 1 FROM AlbumPlay ap WHERE ap.Album = a.ID)) "
+        "ORDER BY Plays DESC, a.Range DESC, a.ID LIMIT 20"));
+    RowSet out = makeRows({QStringLiteral("Album"), QStringLiteral("TitleYearPerformer")});
+    for (const QVariantList& row : r.rows)
+        out.rows << QVariantList{row.at(0), titleYearPerformer(row.at(1), row.at(2))};
+    return out;
+}
+
+// Performers heard last; those with the most albums fill the list.
+RowSet encyclPerformerTop(Connection& c, const RoutineArgs&)
+{
+    const RowSet r = c.select(QStringLiteral(
+        "SELECT p.ID, p.NameFull, "
+        "(SELECT MAX(ap.Played) FROM AlbumPlay ap JOIN Album a ON a.ID = ap.Album WHERE a.Performer = p.ID) AS LastPlay, "
+        "(SELECT COUNT(*) FROM Album a WHERE a.Performer = p.ID) AS Albums "
+        "FROM Performer p WHERE p.Main IS NULL AND EXISTS (SELECT 1 FROM Album a WHERE a.Performer = p.ID) "
+        "ORDER BY CASE WHEN (SELECT MAX(ap.Played) FROM AlbumPlay ap JOIN Album a ON a.ID = ap.Album "
+        "WHERE a.Performer = p.ID) IS NULL THEN 1 ELSE 0 END, LastPlay DESC, Albums DESC, p.ID LIMIT 20"));
+    RowSet out = makeRows({QStringLiteral("ID"), QStringLiteral("NameFull")});
+    for (const QVariantList& row : r.rows)
+        out.rows << QVariantList{row.at(0), row.at(1)};
+    return out;
+}
+
+// A pick that changes from day to day but not within a day: the 20 keys with the smallest
+// mixed value of key and day, shown in name order.
+quint32 dayMix(qint64 id, qint64 day)
+{
+    quint32 x = quint32(id) * 2654435761u ^ quint32(day) * 40503u;
+    x ^= x >> 15;
+    x *= 2246822519u;
+    x ^= x >> 13;
+    return x;
+}
+
+template <typename Row>
+QList<Row> dailyPick(QList<Row> rows, int count)
+{
+    const qint64 day = QDate::currentDate().toJulianDay();
+    std::stable_sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) {
+        return dayMix(a.at(0).toLongLong(), day) < dayMix(b.at(0).toLongLong(), day);
+    });
+    if (rows.size() > count)
+        rows.resize(count);
+    return rows;
+}
+
+// NoteIcon of a performer: 1 with a biography, 2 with a picture, 3 with both (written bold).
+RowSet encyclPerformerCasual(Connection& c, const RoutineArgs&)
+{
+    const RowSet r = c.select(QStringLiteral(
+        "SELECT ID, NameFull, CASE WHEN Text IS NOT NULL AND Text <> '' THEN 1 ELSE 0 END + "
+        "CASE WHEN Picture IS NOT NULL THEN 2 ELSE 0 END AS NoteIcon FROM Performer WHERE Main IS NULL"));
+    RowSet out = makeRows({QStringLiteral("ID"), QStringLiteral("NameFull"), QStringLiteral("NoteIcon")});
+    for (const QVariantList& row : dailyPick(r.rows, 20))
+        out.rows << QVariantList{row.at(0), row.at(1), row.at(2).toInt() == 0 ? -1 : row.at(2).toInt()};
+    sortRows(out, QStringLiteral("NameFull"), QStringLiteral("ID"));
+    return out;
+}
+
+RowSet encyclAlbumCasual(Connection& c, const RoutineArgs&)
+{
+    const RowSet r = c.select(albumWithPerformer + QStringLiteral(" WHERE a.EditMaster IS NULL"));
+    RowSet out = makeRows({QStringLiteral("Album"), QStringLiteral("TitleYearPerformer")});
+    for (const QVariantList& row : dailyPick(r.rows, 20))
+        out.rows << QVariantList{row.at(0), titleYearPerformer(row.at(1), row.at(2))};
+    sortRows(out, QStringLiteral("TitleYearPerformer"), QStringLiteral("Album"));
+    return out;
+}
+
+// Albums whose MP3 folders were registered last.
+RowSet encyclAlbumMp3Last(Connection& c, const RoutineArgs&)
+{
+    const RowSet r = c.select(QStringLiteral(
+        "SELECT a.ID, a.TitleFull, p.NameFull, MAX(d.ID) AS LastDir FROM MediumMpegDir d JOIN Album a ON a.ID = d.Album "
+        "JOIN Performer p ON p.ID = a.Performer GROUP BY a.ID, a.TitleFull, p.NameFull ORDER BY LastDir DESC LIMIT 20"));
+    RowSet out = makeRows({QStringLiteral("ID"), QStringLiteral("TitleYearPerformer")});
+    for (const QVariantList& row : r.rows)
+        out.rows << QVariantList{row.at(0), titleYearPerformer(row.at(1), row.at(2))};
+    return out;
+}
+
+// Wanted albums, by performer and title.
+RowSet encyclAlbumNeed(Connection& c, const RoutineArgs&)
+{
+    const RowSet r = c.select(albumWithPerformer + QStringLiteral(" WHERE a.Need = 1"));
+    RowSet out = makeRows({QStringLiteral("ID"), QStringLiteral("TitleYearPerformer")});
+    for (const QVariantList& row : r.rows)
+        out.rows << QVariantList{row.at(0), titleYearPerformer(row.at(1), row.at(2))};
+    sortRows(out, QStringLiteral("TitleYearPerformer"), QStringLiteral("ID"));
+    return out;
+}
+
+} // namespace
+
+void ensureLastChangesTable(Connection& c)
+{
+    static QMutex mutex;
+    static QSet<QString> known;
+    QMutexLocker lock(&mutex);
+    if (known.contains(c.url()))
+        return;
+    const bool pg = c.dialect() == db::Dialect::PostgreSQL;
+    c.execute(catalogue::expand(QStringLiteral("CREATE TABLE IF NOT EXISTS EncyclLastChange (ID $IDENTITY, "
+                                               "Link VARCHAR(500) NOT NULL, Main $FLAG NOT NULL DEFAULT 0, Added $DATETIME)"),
+                                pg));
+    c.execute(QStringLiteral("CREATE INDEX IF NOT EXISTS EncyclLastChangeLink ON EncyclLastChange (Link)"));
+    known.insert(c.url());
+}
+
+void registerRoutines()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    auto& r = db::RoutineRegistry::instance();
+    r.add(QStringLiteral("EncyclObject"), encyclObject);
+    r.add(QStringLiteral("EncyclNewVersion"), encyclNewVersion);
+    r.add(QStringLiteral("EncyclPerformerAlbumKind"), encyclPerformerAlbumKind);
+    r.add(QStringLiteral("EncyclPublicateLastInsert"), encyclPublicateLastInsert);
+    r.add(QStringLiteral("EncyclPublicateLast"), encyclPublicateLast);
+    r.add(QStringLiteral("EncyclStatistics"), encyclStatistics);
+    r.add(QStringLiteral("EncyclAlbumTop"), encyclAlbumTop);
+    r.add(QStringLiteral("EncyclPerformerTop"), encyclPerformerTop);
+    r.add(QStringLiteral("EncyclPerformerCasual"), encyclPerformerCasual);
+    r.add(QStringLiteral("EncyclAlbumCasual"), encyclAlbumCasual);
+    r.add(QStringLiteral("EncyclAlbumMp3Last"), encyclAlbumMp3Last);
+    r.add(QStringLiteral("EncyclAlbumNeed"), encyclAlbumNeed);
+    registerPageRoutines();
+    registerListRoutines();
+}
+
+} // namespace vintora::export_

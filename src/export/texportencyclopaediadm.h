@@ -1,0 +1,143 @@
+#pragma once
+#include "export/exportparameters.h"
+#include "export/iexportprogress.h"
+#include "platform/db/params.h"
+#include "platform/db/rowset.h"
+
+#include <QHash>
+#include <QSet>
+#include <QStringList>
+#include <functional>
+#include <set>
+
+namespace vintora::db {
+class Connection;
+}
+
+namespace vintora::export_ {
+
+// Ascending case-insensitive text order; texts equal without case are one entry.
+struct CaseLess {
+    bool operator()(const QString& a, const QString& b) const { return a.compare(b, Qt::CaseInsensitive) < 0; }
+};
+using PendingSet = std::set<QString, CaseLess>;
+
+// The web export engine: run state, site layout, the region writer, publication marks and
+// the runs. Headless: progress and log go through IExportProgress; opening a page in the
+// desktop goes through a callback the window sets.
+class TExportEncyclopaediaDM {
+public:
+    explicit TExportEncyclopaediaDM(db::Connection& connection, IExportProgress* progress = nullptr);
+    ~TExportEncyclopaediaDM();
+
+    void setParameters(const ExportParameters& parameters) { m_params = parameters; }
+    const ExportParameters& parameters() const { return m_params; }
+    void setProgress(IExportProgress* progress) { m_progress = progress; }
+    void setOpenPage(std::function<void(const QString&)> open) { m_openPage = std::move(open); }
+    db::Connection& connection() { return m_c; }
+
+    // The runs. Each returns false when a template or folder failure stopped it (the message
+    // is in the export log); database errors are raised.
+    bool ExportEncyclopaedia(bool withLists);
+    bool ExportObject(const QString& key);
+    bool CheckPageVersion();
+    void ExportDevelopment();
+
+    void BeginExport();
+    void EndExport();
+    bool inRun() const { return m_inRun; }
+
+    // Replaces the region between the markers (Throws ExportAbort).
+    void WriteRegion(const QString& target, const QString& beginMarker, const QString& endMarker, bool fromTemplate,
+                     const QString& templateFile, const QStringList& lines);
+    void EnsurePage(QChar kind, int id, bool checkVersion, const QString& name);
+    void ResetPublication(const QString& kind, int id);
+    void MarkPublication(const QString& kind, int id, bool spread);
+    void AddLastLink(const QString& link, bool main);
+    void MarkPublicFolder(const QString& page);
+    bool HasCurrentVersion(const QString& file) const;
+    void AddGenre(const QString& id);
+
+    QString PerformerFile(int id) const;
+    static QString PerformerURL(int id);
+    QString AlbumFile(int id) const;
+    static QString AlbumURL(int id);
+    QString GenreFile(int id) const;
+    QString FirmFile(int id) const;
+    QString AlphaFile(const QString& letter) const;
+    // LetterCode of a one-character text's Windows-1251 byte ("?" for one the code page lacks).
+    static QString LetterOfChar(const QString& letter);
+
+    // Writes a picture beside its page (through a temporary file, like pages).
+    void saveFile(const QString& path, const QByteArray& bytes);
+
+    void ExportLog(const QString& text);
+    void ShowRemainingWork();
+    void growMaximum(int n, const QString& caption = {});
+    void step();
+
+    // Page writers (inside a run).
+    void WritePerformerPage(int id, bool main, bool reset);
+    void WriteAliasPage(int aliasId, int mainId);
+    void WriteAlbumPage(int id, bool reset);
+    void WriteFirmPage(int id);
+    void WriteGenrePage(int id);
+    void WriteAlphaPage(const QString& letter);
+    void WriteAlphaTabPage(const QString& letter);
+    void WriteIndexPage();
+    void WritePopularPage();
+    void WriteCasualPage();
+    void WriteFirmIndex();
+    void WriteGenreIndex();
+
+    // A routine of the export, called as "Name;1".
+    db::RowSet open(const QString& routine, const db::Params& params = {});
+    // Kind name of an album kind (EncyclPerformerAlbumKind, opened by BeginExport).
+    QString kindName(int part) const;
+    // Where an alias redirect points: absolute with a site host, else relative to the alias page.
+    QString redirectURL(int mainId) const;
+
+    // Run state.
+    const QString& rootFile() const { return m_rootFile; }
+    const QString& rootPath() const { return m_rootPath; }
+    int pageCount() const { return m_pageCount; }
+    void countPage(const QString& page);
+    const QString& lastPage() const { return m_lastPage; }
+    void setLastPage(const QString& page) { m_lastPage = page; }
+    PendingSet& pendingAlpha() { return m_pendingAlpha; }
+    PendingSet& pendingFirms() { return m_pendingFirms; }
+    PendingSet& pendingGenres() { return m_pendingGenres; }
+    // Pages written since BeginExport, placeholders and index pages included (for reports).
+    const QStringList& writtenFiles() const { return m_written; }
+
+private:
+    static QString tableOf(const QString& kind);
+    bool runGuarded(const std::function<void()>& body);
+    const QStringList& templateLines(const QString& file);
+    void writeLinesAtomically(const QString& target, const QStringList& lines);
+    void writeBytesAtomically(const QString& target, const QByteArray& bytes);
+    void versionCheck();
+    QString now() const;
+
+    db::Connection& m_c;
+    IExportProgress* m_progress = nullptr;
+    ExportParameters m_params;
+    std::function<void(const QString&)> m_openPage;
+
+    bool m_inRun = false;
+    QString m_rootFile;
+    QString m_rootPath;
+    int m_pageCount = 0;
+    PendingSet m_pendingAlpha;
+    PendingSet m_pendingFirms;
+    PendingSet m_pendingGenres;
+    QString m_lastPage;
+    QHash<int, QString> m_kinds;
+    QHash<QString, QStringList> m_templates; // read once per run
+    QString m_cachedPath;                    // the page last written, kept for its next region
+    QStringList m_cachedLines;
+    QSet<QString> m_markedFolders;
+    QStringList m_written;
+};
+
+} // namespace vintora::export_
