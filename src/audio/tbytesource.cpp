@@ -61,14 +61,18 @@ QByteArray TByteSource::read(qint64 pos, qint64 len)
     if (m_failed)
         return {};
     for (const Window& w : m_windows) {
+        if (pos == w.pos && len == w.data.size())
+            return w.data; // shared, not copied
         if (pos >= w.pos && pos + len <= w.pos + w.data.size())
             return w.data.mid(pos - w.pos, len);
     }
-    const qint64 fetchLen = qMin(len + m_readAhead, m_size - pos);
+    // A large piece (a tag with pictures) is fetched exactly and handed out without a copy.
+    const qint64 ahead = len <= ReadAheadLimit ? m_readAhead : 0;
+    const qint64 fetchLen = qMin(len + ahead, m_size - pos);
     if (!fetch(pos, fetchLen))
         return {};
     const Window& w = m_windows[(m_nextWindow + WindowCount - 1) % WindowCount];
-    return w.data.left(len);
+    return w.data.size() <= len ? w.data : w.data.left(len);
 }
 
 } // namespace vintora::audio

@@ -24,7 +24,8 @@ public:
 
     // Reads [pos, pos + len) once (clamped) so later reads inside it cost nothing.
     void prefetch(qint64 pos, qint64 len);
-    // Extra bytes fetched behind every physical read from now on (kept in the same window).
+    // Extra bytes fetched behind every physical read of up to ReadAheadLimit bytes from now on
+    // (kept in the same window).
     void setReadAhead(qint64 bytes) { m_readAhead = bytes; }
 
     bool failed() const { return m_failed; }
@@ -44,6 +45,7 @@ private:
     int m_reads = 0;
     bool m_failed = false;
     static constexpr int WindowCount = 3;
+    static constexpr qint64 ReadAheadLimit = 65536;
     Window m_windows[WindowCount];
     int m_nextWindow = 0;
 };
