@@ -1,0 +1,71 @@
+#include "import/importroutines.h"
+
+#include "platform/db/connection.h"
+#include "platform/db/routines.h"
+
+#include <QDir>
+
+namespace vintora::import {
+
+using db::Connection;
+using db::RoutineArgs;
+using db::RowSet;
+
+namespace {
+
+// Links a performer to a genre; a link that exists already is left as it is.
+RowSet impPerformerGenre(Connection& c, const RoutineArgs& a)
+{
+    const int performer = a.integer(QStringLiteral("PR"), 0);
+    const int genre = a.integer(QStringLiteral("GR"), 0);
+    if (performer <= 0 || genre <= 0)
+        return {};
+    c.execute(QStringLiteral("INSERT INTO PerformerGenre (Performer, Genre) "
+                             "SELECT CAST(:P1 AS INTEGER), CAST(:G1 AS INTEGER) WHERE NOT EXISTS "
+                             "(SELECT 1 FROM PerformerGenre WHERE Performer = :P2 AND Genre = :G2)"),
+              {{QStringLiteral("P1"), performer}, {QStringLiteral("G1"), genre},
+               {QStringLiteral("P2"), performer}, {QStringLiteral("G2"), genre}});
+    return {};
+}
+
+// The registered files of a folder and its sub-folders on one volume of this computer (a disc
+// in a CD drive is known by its label alone), with full paths below the mount point @CHR.
+RowSet impMpegFileTest(Connection& c, const RoutineArgs& a)
+{
+    const QString computer = a.text(QStringLiteral("CMP"));
+    const QString volume = a.text(QStringLiteral("VOL"));
+    const QString mount = a.text(QStringLiteral("CHR"));
+    QString path = a.text(QStringLiteral("PH"));
+    if (path.size() > 1 && path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    if (!path.startsWith(QLatin1Char('/')))
+        path.prepend(QLatin1Char('/'));
+    const QString prefix = path == QLatin1String("/") ? path : path + QLatin1Char('/');
+    const RowSet found = c.select(
+        QStringLiteral("SELECT f.ID, d.Path, f.Name FROM MediumMpegFile f "
+                       "JOIN MediumMpegDir d ON d.ID = f.Directory JOIN MediumMpegPlace p ON p.ID = d.Place "
+                       "WHERE p.Volume = :Vol AND (p.Computer = :Comp OR p.Kind = 5) "
+                       "AND (d.Path = :Path OR SUBSTR(d.Path, 1, CAST(:Len AS INTEGER)) = :Prefix) "
+                       "ORDER BY d.Path, f.Name, f.ID"),
+        {{QStringLiteral("Vol"), volume}, {QStringLiteral("Comp"), computer}, {QStringLiteral("Path"), path},
+         {QStringLiteral("Len"), int(prefix.size())}, {QStringLiteral("Prefix"), prefix}});
+    RowSet r;
+    r.columns << QStringLiteral("ID") << QStringLiteral("FileName");
+    for (int i = 0; i < found.rows.size(); ++i) {
+        const QString file = QDir::cleanPath(mount + QLatin1Char('/') + found.value(i, QStringLiteral("Path")).toString()
+                                             + QLatin1Char('/') + found.value(i, QStringLiteral("Name")).toString());
+        r.rows << QVariantList{found.value(i, QStringLiteral("ID")).toInt(), file};
+    }
+    return r;
+}
+
+} // namespace
+
+void registerRoutines()
+{
+    auto& registry = db::RoutineRegistry::instance();
+    registry.add(QStringLiteral("ImpPerformerGenre"), impPerformerGenre);
+    registry.add(QStringLiteral("ImpMpegFileTest"), impMpegFileTest);
+}
+
+} // namespace vintora::import

@@ -1,0 +1,466 @@
+#include "import/timportmp3tagdm.h"
+
+#include "audio/tmpegaudio.h"
+#include "catalogue/tdmcomming.h"
+#include "import/importroutines.h"
+#include "platform/db/connection.h"
+#include "platform/db/routines.h"
+#include "platform/os/applog.h"
+#include "platform/os/files.h"
+#include "platform/os/system.h"
+#include "platform/os/volumes.h"
+#include "text/textrules.h"
+
+#include <QFileInfo>
+#include <QLocale>
+#include <cmath>
+
+namespace vintora::import {
+
+using catalogue::ImportState;
+
+namespace {
+
+QString S(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+const QString& unknownText()
+{
+    static const QString t = QStringLiteral("[unknown]");
+    return t;
+}
+
+QString folderOf(const QString& path)
+{
+    return QFileInfo(path).absolutePath();
+}
+
+QString fileNameOf(const QString& path)
+{
+    return QFileInfo(path).fileName();
+}
+
+// The place columns are 20 characters wide; the same cut is used to look up and to insert.
+QString placeText(const QString& text)
+{
+    return text.left(20);
+}
+
+QString percentLine(double percent)
+{
+    return S("Обработано %1% файлов.").arg(QLocale::system().toString(percent, 'f', 1), 3);
+}
+
+} // namespace
+
+StreamInfo StreamInfo::from(const audio::TMPEGaudio& reader)
+{
+    StreamInfo s;
+    s.size = reader.FileLength;
+    s.age = reader.FileDate;
+    s.duration = int(std::lround(reader.Duration()));
+    s.encoder = reader.Encoder().left(30);
+    s.vbr = reader.VBR.Found;
+    s.bitRate = reader.BitRate();
+    s.channelMode = reader.Frame.Found ? reader.Frame.ModeID : 4;
+    s.isLyrics = reader.ID3v2.Exists && !reader.ID3v2.Lyrics.isEmpty();
+    try {
+        s.version = reader.TagVersion().left(10);
+        s.versionKnown = true;
+    } catch (...) {
+        s.versionKnown = false; // the stored version stays as it was
+    }
+    return s;
+}
+
+TImportMp3TagDM::TImportMp3TagDM(catalogue::TdmComming& dm, IImportChooser& chooser)
+    : m_dm(dm), m_state(dm.importState), m_chooser(chooser), m_synonyms(dm.cnVintora())
+{
+    registerRoutines();
+}
+
+db::Connection& TImportMp3TagDM::connection() const
+{
+    return m_dm.cnVintora();
+}
+
+bool TImportMp3TagDM::NeedsImport(const QString& path)
+{
+    const int place = FindPlace(path);
+    if (place <= 0)
+        return true;
+    // Every directory row of the folder counts (one per album), so a file filed under any
+    // album of a shared folder is recognised.
+    const db::RowSet r = connection().select(
+        QStringLiteral("SELECT f.Size, f.Age FROM MediumMpegFile f JOIN MediumMpegDir d ON d.ID = f.Directory "
+                       "WHERE d.Place = :Place AND d.Path = :Path AND f.Name = :Name ORDER BY d.ID LIMIT 1"),
+        {{QStringLiteral("Place"), place}, {QStringLiteral("Path"), os::dirWithoutDrive(folderOf(path))},
+         {QStringLiteral("Name"), fileNameOf(path)}});
+    if (r.rows.isEmpty())
+        return true;
+    const QFileInfo info(path);
+    const QVariant size = r.value(0, QStringLiteral("Size"));
+    const QDateTime age = db::Connection::toDateTime(r.value(0, QStringLiteral("Age")));
+    if (size.isNull() || !age.isValid())
+        return true;
+    return !(size.toLongLong() == info.size() && age == info.lastModified());
+}
+
+void TImportMp3TagDM::CollectValues(const QString& path, const audio::TMPEGaudio& reader)
+{
+    m_state.reset();
+    if (reader.ID3v2.Exists) {
+        const audio::TID3v2& t = reader.ID3v2;
+        m_state.PerformerName = t.Artist;
+        m_state.Year = t.Year;
+        m_state.AlbumTitle = t.Album;
+        m_state.TrackTitle = t.Title;
+        m_state.TrackNumber = int(t.Track) % 65535;
+        m_state.GenreName = t.Genre;
+        m_state.LengthText = reader.DurationText();
+        m_state.Authors = text::TextRules::NormalizeAuthors(t.Composer);
+        m_state.SecondPerformerName = t.OriginalArtist;
+        m_state.Lyrics = t.Lyrics;
+    } else if (reader.ID3v1.Exists) {
+        const audio::TID3v1& t = reader.ID3v1;
+        m_state.PerformerName = t.Artist;
+        m_state.Year = t.Year;
+        m_state.AlbumTitle = t.Album;
+        m_state.TrackTitle = t.Title;
+        m_state.TrackNumber = t.Track;
+        m_state.GenreName = t.Genre();
+        m_state.LengthText = reader.DurationText();
+    }
+    if (m_state.PerformerName.isEmpty())
+        m_state.PerformerName = unknownText();
+    if (m_state.Year.isEmpty())
+        m_state.Year = QStringLiteral("????");
+    if (m_state.AlbumTitle.isEmpty())
+        m_state.AlbumTitle = unknownText();
+    if (m_state.TrackTitle.isEmpty())
+        m_state.TrackTitle = os::fileNameWithoutExt(path);
+    if (m_state.LengthText.isEmpty())
+        m_state.LengthText = QStringLiteral("??:??");
+    m_stream = StreamInfo::from(reader);
+}
+
+void TImportMp3TagDM::ImportFile(const QString& path, const audio::TMPEGaudio& reader,
+                                 std::function<void(int)> finished, std::function<void()> cancelled)
+{
+    CollectValues(path, reader);
+    // The questions may be answered later; everything the steps need is in the state and
+    // m_stream. Writes wait until every ID is known, so a cancelled question or a killed run
+    // leaves nothing of the file half written.
+    auto writeAll = [this, path, finished]() {
+        int fileId = -1;
+        {
+            db::Transaction t(connection());
+            LinkPerformerGenre();
+            FillTrackGaps();
+            SetTrackPerformer();
+            WriteStreamInfo(path, m_stream);
+            fileId = m_lastFileId;
+            t.commit();
+        }
+        finished(fileId);
+    };
+    auto secondPerformer = [this, writeAll, cancelled]() {
+        if (m_state.SecondPerformerName.isEmpty())
+            writeAll();
+        else
+            ResolveSecondPerformer(writeAll, cancelled);
+    };
+    auto track = [this, secondPerformer, cancelled]() { ResolveTrack(secondPerformer, cancelled); };
+    auto genre = [this, track, cancelled]() { ResolveGenre(track, cancelled); };
+    auto album = [this, genre, cancelled]() { ResolveAlbum(genre, cancelled); };
+    ResolvePerformer(album, cancelled);
+}
+
+void TImportMp3TagDM::ask(ImportQuestion question, std::function<void(int)> answered, Next cancelled)
+{
+    m_chooser.choose(question, std::move(answered), std::move(cancelled));
+}
+
+int TImportMp3TagDM::lookupPerformer(const QString& name)
+{
+    const db::RowSet r = connection().select(
+        QStringLiteral("SELECT ID, FirstName, LastName, AddOn FROM Performer WHERE LastName = :Name"),
+        {{QStringLiteral("Name"), name}});
+    if (!r.rows.isEmpty())
+        return r.value(0, QStringLiteral("ID")).toInt();
+    return m_synonyms.GetSynonym(text::TSynonymDM::performerKey(name));
+}
+
+void TImportMp3TagDM::ResolvePerformer(Next next, Next cancelled)
+{
+    m_state.PerformerID = lookupPerformer(m_state.PerformerName);
+    if (m_state.PerformerID != 0) {
+        next();
+        return;
+    }
+    ImportQuestion q;
+    q.kind = ImportQuestion::Performer;
+    q.text = m_state.PerformerName;
+    q.synonymKey = text::TSynonymDM::performerKey(m_state.PerformerName);
+    q.answererStoresSynonym = true;
+    ask(q, [this, next](int id) {
+        m_state.PerformerID = id;
+        next();
+    }, cancelled);
+}
+
+void TImportMp3TagDM::ResolveAlbum(Next next, Next cancelled)
+{
+    const db::RowSet r = connection().select(
+        QStringLiteral("SELECT ID FROM Album WHERE Performer = :P AND RecordYear = :Y AND Title = :T"),
+        {{QStringLiteral("P"), m_state.PerformerID}, {QStringLiteral("Y"), m_state.Year},
+         {QStringLiteral("T"), m_state.AlbumTitle}});
+    const QString key = text::TSynonymDM::albumKey(m_state.PerformerID, m_state.Year, m_state.AlbumTitle);
+    m_state.AlbumID = r.rows.isEmpty() ? m_synonyms.GetSynonym(key) : r.value(0, QStringLiteral("ID")).toInt();
+    if (m_state.AlbumID != 0) {
+        next();
+        return;
+    }
+    ImportQuestion q;
+    q.kind = ImportQuestion::Album;
+    q.text = m_state.AlbumTitle;
+    q.performerId = m_state.PerformerID;
+    q.year = m_state.Year;
+    q.synonymKey = key;
+    ask(q, [this, next, key](int id) {
+        m_state.AlbumID = id;
+        m_synonyms.SetSynonym(id, key);
+        next();
+    }, cancelled);
+}
+
+void TImportMp3TagDM::ResolveGenre(Next next, Next cancelled)
+{
+    const db::RowSet r = connection().select(QStringLiteral("SELECT * FROM Genre WHERE Name = :NM"),
+                                             {{QStringLiteral("NM"), m_state.GenreName}});
+    const QString key = text::TSynonymDM::genreKey(m_state.GenreName);
+    m_state.GenreID = r.rows.isEmpty() ? m_synonyms.GetSynonym(key) : r.value(0, QStringLiteral("ID")).toInt();
+    if (m_state.GenreID != 0 || m_state.GenreName.isEmpty()) {
+        next();
+        return;
+    }
+    ImportQuestion q;
+    q.kind = ImportQuestion::Genre;
+    q.text = m_state.GenreName;
+    q.synonymKey = key;
+    q.answererStoresSynonym = true;
+    ask(q, [this, next, key](int id) {
+        m_state.GenreID = id;
+        m_synonyms.SetSynonym(id, key);
+        next();
+    }, cancelled);
+}
+
+void TImportMp3TagDM::ResolveTrack(Next next, Next cancelled)
+{
+    db::Connection& c = connection();
+    const db::RowSet r = c.select(
+        QStringLiteral("SELECT * FROM Track WHERE Album = :AL AND Number = :NU AND Title = :TI"),
+        {{QStringLiteral("AL"), m_state.AlbumID}, {QStringLiteral("NU"), m_state.TrackNumber},
+         {QStringLiteral("TI"), m_state.TrackTitle}});
+    const QString key = text::TSynonymDM::trackKey(m_state.AlbumID, m_state.TrackNumber, m_state.TrackTitle);
+    m_state.TrackID = r.rows.isEmpty() ? m_synonyms.GetSynonym(key) : r.value(0, QStringLiteral("ID")).toInt();
+    if (m_state.TrackID != 0) {
+        next();
+        return;
+    }
+    ImportQuestion q;
+    q.kind = ImportQuestion::Track;
+    q.text = m_state.TrackTitle;
+    q.albumId = m_state.AlbumID;
+    q.number = m_state.TrackNumber;
+    q.fileBaseName.clear();
+    q.synonymKey = key;
+    q.answererStoresSynonym = true;
+    const QVariant same = c.scalar(QStringLiteral("SELECT ID FROM Track WHERE Album = :AL AND Title = :TI ORDER BY ID LIMIT 1"),
+                                   {{QStringLiteral("AL"), m_state.AlbumID}, {QStringLiteral("TI"), m_state.TrackTitle}});
+    q.preselectedTrackId = same.isValid() && !same.isNull() ? same.toInt() : 0;
+    ask(q, [this, next](int id) {
+        m_state.TrackID = id;
+        next();
+    }, cancelled);
+}
+
+void TImportMp3TagDM::ResolveSecondPerformer(Next next, Next cancelled)
+{
+    m_state.SecondPerformerID = lookupPerformer(m_state.SecondPerformerName);
+    if (m_state.SecondPerformerID != 0) {
+        next();
+        return;
+    }
+    const QString key = text::TSynonymDM::performerKey(m_state.SecondPerformerName);
+    ImportQuestion q;
+    q.kind = ImportQuestion::SecondPerformer;
+    q.text = m_state.SecondPerformerName;
+    q.synonymKey = key;
+    ask(q, [this, next, key](int id) {
+        m_state.SecondPerformerID = id;
+        m_synonyms.SetSynonym(id, key);
+        next();
+    }, cancelled);
+}
+
+void TImportMp3TagDM::LinkPerformerGenre()
+{
+    if (m_state.GenreID > 0 && m_state.PerformerID > 0)
+        db::callRoutine(connection(), QStringLiteral("ImpPerformerGenre;1"),
+                        {{QStringLiteral("@PR"), m_state.PerformerID}, {QStringLiteral("@GR"), m_state.GenreID}});
+}
+
+void TImportMp3TagDM::FillTrackGaps()
+{
+    db::Connection& c = connection();
+    const db::RowSet r = c.select(QStringLiteral("SELECT Length, Authors, Lyrics FROM Track WHERE ID = :ID"),
+                                  {{QStringLiteral("ID"), m_state.TrackID}});
+    if (r.rows.isEmpty())
+        return;
+    QStringList sets;
+    db::Params p{{QStringLiteral("ID"), m_state.TrackID}};
+    auto gap = [&](const char* column, const QString& value) {
+        const QString name = QString::fromLatin1(column);
+        if (r.value(0, name).toString().isEmpty() && !value.isEmpty()) {
+            sets << name + QStringLiteral(" = :") + name;
+            p.set(name, value);
+        }
+    };
+    gap("Length", m_state.LengthText.left(6));
+    gap("Authors", m_state.Authors.left(150));
+    gap("Lyrics", m_state.Lyrics);
+    if (!sets.isEmpty())
+        c.execute(QStringLiteral("UPDATE Track SET ") + sets.join(QStringLiteral(", ")) + QStringLiteral(" WHERE ID = :ID"), p);
+}
+
+void TImportMp3TagDM::SetTrackPerformer()
+{
+    if (m_state.SecondPerformerID <= 0)
+        return;
+    db::Connection& c = connection();
+    const db::RowSet r = c.select(QStringLiteral("SELECT ID, Performer FROM Track WHERE ID = :ID"),
+                                  {{QStringLiteral("ID"), m_state.TrackID}});
+    if (r.rows.isEmpty())
+        return;
+    const QVariant current = r.value(0, QStringLiteral("Performer"));
+    if (current.isNull() || current.toInt() != m_state.SecondPerformerID)
+        c.execute(QStringLiteral("UPDATE Track SET Performer = :PR WHERE ID = :ID"),
+                  {{QStringLiteral("PR"), m_state.SecondPerformerID}, {QStringLiteral("ID"), m_state.TrackID}});
+}
+
+int TImportMp3TagDM::FindPlace(const QString& path)
+{
+    const QString letter = os::Volumes::mountPointOf(QFileInfo(path).absoluteFilePath());
+    if (!m_placeLetter.isEmpty() && letter == m_placeLetter)
+        return m_placeId;
+    const int kind = os::getDriveKind(letter);
+    const QString computer = placeText(kind == os::DriveCdRom ? QStringLiteral("CD-ROM") : os::getComputerNameText());
+    const QString volume = placeText(os::getVolumeLabel(letter));
+    db::Connection& c = connection();
+    const db::Params p{{QStringLiteral("Comp"), computer}, {QStringLiteral("Kind"), kind}, {QStringLiteral("Vol"), volume}};
+    const db::RowSet r = c.select(
+        QStringLiteral("SELECT * FROM MediumMpegPlace WHERE Computer = :Comp AND Kind = :Kind AND Volume = :Vol ORDER BY ID"), p);
+    int id = 0;
+    if (!r.rows.isEmpty())
+        id = r.value(0, QStringLiteral("ID")).toInt();
+    else
+        id = int(c.insertReturningId(
+            QStringLiteral("INSERT INTO MediumMpegPlace (Computer, Kind, Volume) VALUES (:Comp, :Kind, :Vol)"), p));
+    if (id <= 0)
+        os::WriteLogFmt(S("Отсутствует место: тип[%1], компьютер[%2], раздел[%3]"), kind, computer, volume);
+    m_placeLetter = letter;
+    m_placeId = id;
+    return id;
+}
+
+int TImportMp3TagDM::FindDirectory(const QString& path, int place, int album)
+{
+    const QString dir = os::dirWithoutDrive(folderOf(path));
+    db::Connection& c = connection();
+    const db::Params p{{QStringLiteral("Album"), album}, {QStringLiteral("Place"), place}, {QStringLiteral("Path"), dir}};
+    const QVariant found = c.scalar(
+        QStringLiteral("SELECT ID FROM MediumMpegDir WHERE Album = :Album AND Place = :Place AND Path = :Path ORDER BY ID LIMIT 1"), p);
+    int id = found.isValid() && !found.isNull() ? found.toInt() : 0;
+    if (id == 0)
+        id = int(c.insertReturningId(
+            QStringLiteral("INSERT INTO MediumMpegDir (Album, Place, Path) VALUES (:Album, :Place, :Path)"), p));
+    if (id < 1)
+        os::WriteLogFmt(S("Отсутствует директория: альбом[%1], место[%2], путь[%3]"), album, place, dir);
+    return id;
+}
+
+int TImportMp3TagDM::RegisterFile(const QString& path)
+{
+    const int place = FindPlace(path);
+    if (place <= 0)
+        return -1;
+    const int dir = FindDirectory(path, place, m_state.AlbumID);
+    if (dir <= 0)
+        return -1;
+    db::Connection& c = connection();
+    const db::Params p{{QStringLiteral("Dir"), dir}, {QStringLiteral("Name"), fileNameOf(path)}};
+    const QVariant found = c.scalar(
+        QStringLiteral("SELECT ID FROM MediumMpegFile WHERE Directory = :Dir AND Name = :Name ORDER BY ID LIMIT 1"), p);
+    if (found.isValid() && !found.isNull())
+        return found.toInt();
+    return int(c.insertReturningId(QStringLiteral("INSERT INTO MediumMpegFile (Directory, Name) VALUES (:Dir, :Name)"), p));
+}
+
+void TImportMp3TagDM::WriteStreamInfo(const QString& path, const StreamInfo& info)
+{
+    m_lastFileId = -1;
+    const int id = RegisterFile(path);
+    if (id <= 0) {
+        os::WriteLog(S("Нет файла : ") + path);
+        return;
+    }
+    db::Params p{{QStringLiteral("ID"), id},          {QStringLiteral("Size"), info.size},
+                 {QStringLiteral("Age"), info.age},   {QStringLiteral("Duration"), info.duration},
+                 {QStringLiteral("Encoder"), info.encoder}, {QStringLiteral("VBR"), info.vbr},
+                 {QStringLiteral("BitRate"), info.bitRate}, {QStringLiteral("ChannelMode"), info.channelMode},
+                 {QStringLiteral("IsLyrics"), info.isLyrics}};
+    QString sql = QStringLiteral("UPDATE MediumMpegFile SET Size = :Size, Age = :Age, Duration = :Duration, "
+                                 "Encoder = :Encoder, VBR = :VBR, BitRate = :BitRate, ChannelMode = :ChannelMode, "
+                                 "IsLyrics = :IsLyrics");
+    if (info.versionKnown) {
+        sql += QStringLiteral(", Version = :Version");
+        p.set(QStringLiteral("Version"), info.version);
+    }
+    connection().execute(sql + QStringLiteral(" WHERE ID = :ID"), p);
+    m_lastFileId = id;
+}
+
+void TImportMp3TagDM::CheckFolderFiles(const QString& folder, ICheckFolderView& view)
+{
+    const QString clean = QFileInfo(folder).absoluteFilePath();
+    const QString letter = os::Volumes::mountPointOf(clean);
+    db::Connection& c = connection();
+    const db::RowSet r = db::callRoutine(
+        c, QStringLiteral("ImpMpegFileTest"),
+        {{QStringLiteral("@CMP"), os::getComputerNameText()}, {QStringLiteral("@VOL"), placeText(os::getVolumeLabel(letter))},
+         {QStringLiteral("@CHR"), letter}, {QStringLiteral("@PH"), os::dirWithoutDrive(clean)}});
+    const int n = int(r.rows.size());
+    if (n <= 0)
+        return;
+    view.addLine(S("Зарегистророванно %1 файлов.").arg(n));
+    view.raiseProgressMaximum(n);
+    view.addLine(percentLine(0));
+    for (int i = 1; i <= n; ++i) {
+        const QString name = r.value(i - 1, QStringLiteral("FileName")).toString();
+        const double percent = double(i) * 100.0 / n;
+        if (QFileInfo::exists(name)) {
+            view.replaceLastLine(percentLine(percent));
+        } else {
+            c.execute(QStringLiteral("DELETE FROM MediumMpegFile WHERE ID = :ID"),
+                      {{QStringLiteral("ID"), r.value(i - 1, QStringLiteral("ID")).toInt()}});
+            view.addLine(S("%1 отсутствует, запись удалена").arg(name));
+            view.addLine(percentLine(percent));
+        }
+    }
+}
+
+} // namespace vintora::import
