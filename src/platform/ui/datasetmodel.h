@@ -10,6 +10,9 @@ namespace vintora::ui {
 
 // One column of a grid over a data set.
 struct GridColumn {
+    GridColumn() = default;
+    GridColumn(QString f, QString t = {}, int w = 0)
+        : field(std::move(f)), title(std::move(t)), width(w) {}
     QString field;
     QString title;              // empty: the field's display label
     int width = 0;              // 0: fitted

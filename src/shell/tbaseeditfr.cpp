@@ -1,0 +1,85 @@
+#include "shell/tbaseeditfr.h"
+
+#include "catalogue/tdmcomming.h"
+#include "platform/db/fielddefaults.h"
+#include "shell/tbasedatadm.h"
+#include "shell/tcobutton.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace vintora::shell {
+
+TBASEEditFR::TBASEEditFR(QWidget* owner, SavedKey savedKey)
+    : TBASERootFR(owner)
+    , onSavedKey(std::move(savedKey))
+{
+    auto* cat = catalogue::TdmComming::instance();
+    taData = new db::DataSet(cat ? &cat->cnVintora() : nullptr, this);
+    taData->setObjectName(QStringLiteral("taData"));
+    dsData = new ui::DataSource(taData, this);
+    laTitle = new QLabel(QStringLiteral("Заголовок"), this);
+    laTitle->setAlignment(Qt::AlignCenter);
+    laTitle->setAutoFillBackground(true);
+    QPalette p = laTitle->palette();
+    p.setColor(QPalette::Window, palette().color(QPalette::Highlight));
+    p.setColor(QPalette::WindowText, palette().color(QPalette::HighlightedText));
+    laTitle->setPalette(p);
+    content->insertWidget(0, laTitle);
+
+    btSave = new TcoButton(QStringLiteral("Сохранить"), TBASEDataDM::ToolSave, this);
+    btSave->setObjectName(QStringLiteral("btSave"));
+    btSave->setToolTip(QStringLiteral("Записать введённые данные."));
+    btSave->setFixedSize(90, 24);
+    btSave->setEnabled(false);
+    blButton->insertWidget(1, btSave);
+    connect(btSave, &QToolButton::clicked, this, &TBASEEditFR::save);
+
+    connect(dsData, &ui::DataSource::stateChanged, this, [this] { btSave->setEnabled(taData->isEditing()); });
+    connect(taData, &db::DataSet::beforePost, this, [this] {
+        for (int i = 0; i < taData->fieldCount(); ++i) {
+            const db::FieldDef& f = taData->fieldDef(i);
+            if (f.type == QMetaType::QString && !f.readOnly && !taData->value(i).isNull() && taData->value(i).toString().isEmpty())
+                taData->setValue(i, QVariant());
+        }
+    });
+    connect(taData, &db::DataSet::afterInsert, this,
+            [this] { db::loadFieldDefaults(*taData, db::defaultsValueName(this, taData)); });
+    connect(taData, &db::DataSet::afterPost, this,
+            [this] { db::saveFieldDefaults(*taData, db::defaultsValueName(this, taData)); });
+}
+
+void TBASEEditFR::save()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        taData->post();
+    } catch (...) {
+        QApplication::restoreOverrideCursor();
+        throw; // the frame stays open; the reporter shows why
+    }
+    if (onAfterSave)
+        onAfterSave();
+    else if (onSavedKey && taData->fieldCount() > 0)
+        onSavedKey(taData->value(0));
+    try {
+        taData->close();
+    } catch (...) {
+    }
+    CloseFrame();
+    QApplication::restoreOverrideCursor();
+}
+
+void TBASEEditFR::cancelClicked()
+{
+    if (taData->isActive())
+        taData->cancel();
+    taData->close();
+    if (onAfterCancel)
+        onAfterCancel();
+    CloseFrame();
+}
+
+} // namespace vintora::shell
