@@ -32,8 +32,11 @@ RowSet impPerformerGenre(Connection& c, const RoutineArgs& a)
 // in a CD drive is known by its label alone), with full paths below the mount point @CHR.
 RowSet impMpegFileTest(Connection& c, const RoutineArgs& a)
 {
-    const QString computer = a.text(QStringLiteral("CMP"));
-    const QString volume = a.text(QStringLiteral("VOL"));
+    // Unlabelled volumes are stored with an empty label, not null.
+    const QString computer = a.text(QStringLiteral("CMP"), QStringLiteral(""));
+    QString volume = a.text(QStringLiteral("VOL"));
+    if (volume.isNull())
+        volume = QStringLiteral("");
     const QString mount = a.text(QStringLiteral("CHR"));
     QString path = a.text(QStringLiteral("PH"));
     if (path.size() > 1 && path.endsWith(QLatin1Char('/')))

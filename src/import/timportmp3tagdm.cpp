@@ -42,10 +42,11 @@ QString fileNameOf(const QString& path)
     return QFileInfo(path).fileName();
 }
 
-// The place columns are 20 characters wide; the same cut is used to look up and to insert.
+// The place columns are 20 characters wide; the same cut is used to look up and to insert. A
+// missing label is stored as an empty text, never null, so that it can be looked up again.
 QString placeText(const QString& text)
 {
-    return text.left(20);
+    return text.isEmpty() ? QStringLiteral("") : text.left(20);
 }
 
 QString percentLine(double percent)
@@ -441,7 +442,7 @@ void TImportMp3TagDM::CheckFolderFiles(const QString& folder, ICheckFolderView& 
     db::Connection& c = connection();
     const db::RowSet r = db::callRoutine(
         c, QStringLiteral("ImpMpegFileTest"),
-        {{QStringLiteral("@CMP"), os::getComputerNameText()}, {QStringLiteral("@VOL"), placeText(os::getVolumeLabel(letter))},
+        {{QStringLiteral("@CMP"), placeText(os::getComputerNameText())}, {QStringLiteral("@VOL"), placeText(os::getVolumeLabel(letter))},
          {QStringLiteral("@CHR"), letter}, {QStringLiteral("@PH"), os::dirWithoutDrive(clean)}});
     const int n = int(r.rows.size());
     if (n <= 0)
