@@ -50,9 +50,6 @@ TBASERootFM::TBASERootFM(QWidget* parent)
     : QMainWindow(parent, Qt::Window)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    QString cls = QString::fromLatin1(metaObject()->className());
-    cls = cls.mid(cls.lastIndexOf(QLatin1Char(':')) + 1);
-    setObjectName(cls.mid(1));
     QFont f(QStringLiteral("Tahoma"));
     f.setPixelSize(13);
     setFont(f);
@@ -132,9 +129,16 @@ QList<TBASERootFM*> TBASERootFM::windows()
     return registry();
 }
 
+QString TBASERootFM::componentName() const
+{
+    // The class is only known once the descendant is constructed, so the name is taken late.
+    QString cls = QString::fromLatin1(metaObject()->className());
+    return cls.mid(cls.lastIndexOf(QLatin1Char(':')) + 2);
+}
+
 QString TBASERootFM::layoutSection() const
 {
-    QString s = objectName();
+    QString s = componentName();
     s.chop(2);
     return s;
 }
@@ -258,6 +262,8 @@ void TBASERootFM::storeLayout()
 
 void TBASERootFM::showEvent(QShowEvent* event)
 {
+    if (objectName().isEmpty())
+        setObjectName(componentName());
     if (!m_layoutLoaded) {
         m_layoutLoaded = true;
         const QVariantMap v = ui::LayoutStore::read(layoutSection());

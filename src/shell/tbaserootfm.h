@@ -36,6 +36,8 @@ public:
 
     // The layout section: the class name without "T" and without its last two characters.
     QString layoutSection() const;
+    // The class name without "T" (PerformerListFM); the window's name once shown.
+    QString componentName() const;
     // Every window alive, shown or hidden.
     static QList<TBASERootFM*> windows();
 

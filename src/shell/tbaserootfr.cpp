@@ -15,9 +15,6 @@ TBASERootFR::TBASERootFR(QWidget* owner, std::function<void()> onClose)
     : QFrame(owner)
     , m_onClose(std::move(onClose))
 {
-    static int serial = 0;
-    QString cls = QString::fromLatin1(metaObject()->className());
-    setObjectName(cls.mid(cls.lastIndexOf(QLatin1Char(':')) + 1) + QString::number(++serial));
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
@@ -54,6 +51,12 @@ int TBASERootFR::topOffset() const
 
 void TBASERootFR::OpenFrame()
 {
+    // Named after the descendant's class and a serial number, so several can coexist.
+    if (objectName().isEmpty()) {
+        static int serial = 0;
+        const QString cls = QString::fromLatin1(metaObject()->className());
+        setObjectName(cls.mid(cls.lastIndexOf(QLatin1Char(':')) + 1) + QString::number(++serial));
+    }
     QWidget* p = parentWidget();
     if (sizeHint().height() > height() || sizeHint().width() > width())
         resize(std::max(width(), sizeHint().width()), std::max(height(), sizeHint().height()));

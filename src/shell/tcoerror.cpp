@@ -114,6 +114,9 @@ void TcoError::handle(QObject* sender, const QString& className, const QString& 
     m_window->layOut();
     if (m_showHook) {
         m_showHook(*m_window);
+        // A hook that closed the window has continued, as the modal run would have.
+        if (!m_window->isVisible())
+            acContinue();
         return;
     }
     m_window->exec();
@@ -131,10 +134,10 @@ bool TcoError::SendMail(const QString& address, const QString& subject, const QS
     QUrl url;
     url.setScheme(QStringLiteral("mailto"));
     url.setPath(address);
-    QUrlQuery q;
-    q.addQueryItem(QStringLiteral("subject"), QString::fromLatin1(QUrl::toPercentEncoding(subject)));
-    q.addQueryItem(QStringLiteral("body"), QString::fromLatin1(QUrl::toPercentEncoding(body)));
-    url.setQuery(q);
+    // Every reserved character of the texts is escaped, so "&" or "=" in a message stays text.
+    url.setQuery(QStringLiteral("subject=") + QString::fromLatin1(QUrl::toPercentEncoding(subject)) +
+                     QStringLiteral("&body=") + QString::fromLatin1(QUrl::toPercentEncoding(body)),
+                 QUrl::StrictMode);
     const bool ok = QDesktopServices::openUrl(url);
     if (!ok && showError)
         QMessageBox::critical(nullptr, QStringLiteral("Ошибка"), QStringLiteral("Ошибка MAPI %1 при отправке сообщения!").arg(1));

@@ -30,7 +30,8 @@ public:
     void handle(QObject* sender, const QString& className, const QString& message);
     TErrorFR* window() const { return m_window; }
 
-    // Instead of the modal run, calls this with the prepared window (tests, batch use).
+    // Instead of the modal run, calls this with the prepared window (tests, batch use); a hook
+    // that leaves the window hidden has continued.
     void setShowHook(std::function<void(TErrorFR&)> hook) { m_showHook = std::move(hook); }
     // What "Выход" does (default: end the application).
     void setExitHook(std::function<void()> hook) { m_exitHook = std::move(hook); }
