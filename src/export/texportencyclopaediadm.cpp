@@ -142,15 +142,15 @@ void TExportEncyclopaediaDM::WriteRegion(const QString& target, const QString& b
                                          bool fromTemplate, const QString& templateFile, const QStringList& lines)
 {
     QStringList source;
-    const bool exists = QFileInfo::exists(target);
+    const bool exists = pageExists(target);
     if (!exists || fromTemplate) {
         if (templateFile.isEmpty() || !QFileInfo(templateFile).isFile())
             throw ExportAbort(S("Для файла %1 отсутсвует шаблон %2").arg(target, templateFile));
         source = m_inRun ? templateLines(templateFile) : QStringList();
         if (!m_inRun && !readPageLines(templateFile, source))
             throw ExportAbort(S("Не удалось прочитать шаблон %1").arg(templateFile));
-    } else if (target == m_cachedPath) {
-        source = m_cachedLines;
+    } else if (const auto it = m_pending.constFind(target); it != m_pending.constEnd()) {
+        source = it.value();
     } else if (!readPageLines(target, source)) {
         throw ExportAbort(S("Не удалось прочитать файл %1").arg(target));
     }
@@ -176,11 +176,44 @@ void TExportEncyclopaediaDM::WriteRegion(const QString& target, const QString& b
     const QString folder = QFileInfo(target).absolutePath();
     if (!QDir().mkpath(folder))
         throw ExportAbort(S("Для файла %1 произошла ошибка создания папки").arg(target));
-    writeLinesAtomically(target, result);
-    m_cachedPath = target;
-    m_cachedLines = result;
-    if (m_inRun)
+    if (m_writerDepth > 0) {
+        if (!m_pending.contains(target))
+            m_pendingOrder << target;
+        m_pending.insert(target, result);
+    } else {
+        writeLinesAtomically(target, result);
+    }
+    if (m_inRun && m_recordWritten)
         m_written << target;
+}
+
+bool TExportEncyclopaediaDM::pageExists(const QString& path) const
+{
+    return m_pending.contains(path) || QFileInfo::exists(path);
+}
+
+void TExportEncyclopaediaDM::flushPending()
+{
+    const QStringList order = m_pendingOrder;
+    const QHash<QString, QStringList> pages = m_pending;
+    m_pendingOrder.clear();
+    m_pending.clear();
+    for (const QString& path : order)
+        writeLinesAtomically(path, pages.value(path));
+}
+
+template <typename F>
+void TExportEncyclopaediaDM::batch(F&& write)
+{
+    ++m_writerDepth;
+    try {
+        write();
+    } catch (...) {
+        --m_writerDepth;
+        throw;
+    }
+    if (--m_writerDepth == 0)
+        flushPending();
 }
 
 // The page goes to a file beside the target first and replaces it by a rename, so a failure
@@ -293,6 +326,8 @@ void TExportEncyclopaediaDM::MarkPublicFolder(const QString& page)
 
 bool TExportEncyclopaediaDM::HasCurrentVersion(const QString& file) const
 {
+    if (const auto it = m_pending.constFind(file); it != m_pending.constEnd())
+        return it.value().join(u'\n').contains(marker::version());
     return fileContains(file, marker::version());
 }
 
@@ -316,7 +351,7 @@ void TExportEncyclopaediaDM::EnsurePage(QChar kind, int id, bool checkVersion, c
     if (kind == u'P' || kind == u'A') {
         const bool performer = kind == u'P';
         const QString file = performer ? PerformerFile(id) : AlbumFile(id);
-        if (!QFileInfo::exists(file)) {
+        if (!pageExists(file)) {
             if (performer)
                 WriteRegion(file, marker::EPB(), marker::EPE(), true, m_params.performer, content);
             else
@@ -333,7 +368,7 @@ void TExportEncyclopaediaDM::EnsurePage(QChar kind, int id, bool checkVersion, c
     } else if (kind == u'S' || kind == u'G') {
         const bool firm = kind == u'S';
         const QString file = firm ? FirmFile(id) : GenreFile(id);
-        if (!QFileInfo::exists(file)) {
+        if (!pageExists(file)) {
             WriteRegion(file, marker::EAB(), marker::EAE(), true, firm ? m_params.firm : m_params.genre, content);
             MarkPublication(k, id, false);
             ExportLog((firm ? S("Временная страница для студии \"%1\" (код: %2).")
@@ -348,62 +383,62 @@ void TExportEncyclopaediaDM::EnsurePage(QChar kind, int id, bool checkVersion, c
 
 void TExportEncyclopaediaDM::WritePerformerPage(int id, bool main, bool reset)
 {
-    PerformerPageWriter(*this).write(id, main, reset);
+    batch([&] { PerformerPageWriter(*this).write(id, main, reset); });
 }
 
 void TExportEncyclopaediaDM::WriteAliasPage(int aliasId, int mainId)
 {
-    PerformerPageWriter(*this).writeAlias(aliasId, mainId);
+    batch([&] { PerformerPageWriter(*this).writeAlias(aliasId, mainId); });
 }
 
 void TExportEncyclopaediaDM::WriteAlbumPage(int id, bool reset)
 {
-    AlbumPageWriter(*this).write(id, reset);
+    batch([&] { AlbumPageWriter(*this).write(id, reset); });
 }
 
 void TExportEncyclopaediaDM::WriteFirmPage(int id)
 {
-    FirmGenrePageWriter(*this).writeFirm(id);
+    batch([&] { FirmGenrePageWriter(*this).writeFirm(id); });
 }
 
 void TExportEncyclopaediaDM::WriteGenrePage(int id)
 {
-    FirmGenrePageWriter(*this).writeGenre(id);
+    batch([&] { FirmGenrePageWriter(*this).writeGenre(id); });
 }
 
 void TExportEncyclopaediaDM::WriteFirmIndex()
 {
-    FirmGenrePageWriter(*this).writeFirmIndex();
+    batch([&] { FirmGenrePageWriter(*this).writeFirmIndex(); });
 }
 
 void TExportEncyclopaediaDM::WriteGenreIndex()
 {
-    FirmGenrePageWriter(*this).writeGenreIndex();
+    batch([&] { FirmGenrePageWriter(*this).writeGenreIndex(); });
 }
 
 void TExportEncyclopaediaDM::WriteAlphaPage(const QString& letter)
 {
-    IndexPageWriter(*this).writeAlpha(letter);
+    batch([&] { IndexPageWriter(*this).writeAlpha(letter); });
 }
 
 void TExportEncyclopaediaDM::WriteAlphaTabPage(const QString& letter)
 {
-    IndexPageWriter(*this).writeAlphaTab(letter);
+    batch([&] { IndexPageWriter(*this).writeAlphaTab(letter); });
 }
 
 void TExportEncyclopaediaDM::WriteIndexPage()
 {
-    IndexPageWriter(*this).writeIndex();
+    batch([&] { IndexPageWriter(*this).writeIndex(); });
 }
 
 void TExportEncyclopaediaDM::WritePopularPage()
 {
-    IndexPageWriter(*this).writePopular();
+    batch([&] { IndexPageWriter(*this).writePopular(); });
 }
 
 void TExportEncyclopaediaDM::WriteCasualPage()
 {
-    IndexPageWriter(*this).writeCasual();
+    batch([&] { IndexPageWriter(*this).writeCasual(); });
 }
 
 // ---- runs -------------------------------------------------------------------------------------
@@ -434,8 +469,9 @@ void TExportEncyclopaediaDM::BeginExport()
     m_pendingGenres.clear();
     m_templates.clear();
     m_markedFolders.clear();
-    m_cachedPath.clear();
-    m_cachedLines.clear();
+    m_pending.clear();
+    m_pendingOrder.clear();
+    m_writerDepth = 0;
     m_written.clear();
     m_kinds.clear();
     const db::RowSet kinds = open(QStringLiteral("EncyclPerformerAlbumKind"));
@@ -451,8 +487,8 @@ void TExportEncyclopaediaDM::EndExport()
     m_pendingFirms.clear();
     m_pendingGenres.clear();
     m_templates.clear();
-    m_cachedPath.clear();
-    m_cachedLines.clear();
+    flushPending();
+    m_writerDepth = 0;
     m_inRun = false;
 }
 
@@ -462,10 +498,18 @@ bool TExportEncyclopaediaDM::runGuarded(const std::function<void()>& body)
         body();
         return true;
     } catch (const ExportAbort& abort) {
+        // What the writers finished before the failure stays, as if written at once.
+        try {
+            flushPending();
+        } catch (const ExportAbort& second) {
+            ExportLog(second.message());
+        }
         ExportLog(abort.message());
         EndExport();
         return false;
     } catch (...) {
+        m_pending.clear();
+        m_pendingOrder.clear();
         EndExport();
         throw;
     }
@@ -587,7 +631,7 @@ void TExportEncyclopaediaDM::versionCheck()
         const int id = rows.value(visited, QStringLiteral("ID")).toInt();
         const QString name = rows.value(visited, QStringLiteral("Name")).toString();
         const QString file = PerformerFile(id);
-        if (!QFileInfo::exists(file)) {
+        if (!pageExists(file)) {
             EnsurePage(u'P', id, true, name);
         } else if (!HasCurrentVersion(file)) {
             MarkPublication(QStringLiteral("P"), id, true);

@@ -107,8 +107,12 @@ public:
     PendingSet& pendingAlpha() { return m_pendingAlpha; }
     PendingSet& pendingFirms() { return m_pendingFirms; }
     PendingSet& pendingGenres() { return m_pendingGenres; }
-    // Pages written since BeginExport, placeholders and index pages included (for reports).
+    // Pages written since BeginExport, placeholders and index pages included; kept only when
+    // asked for, so a large run's memory does not grow with its pages.
+    void setRecordWritten(bool on) { m_recordWritten = on; }
     const QStringList& writtenFiles() const { return m_written; }
+    // Whether a page exists, on disk or among the pages of the writer still in memory.
+    bool pageExists(const QString& path) const;
 
 private:
     static QString tableOf(const QString& kind);
@@ -117,6 +121,12 @@ private:
     void writeLinesAtomically(const QString& target, const QStringList& lines);
     void writeBytesAtomically(const QString& target, const QByteArray& bytes);
     void versionCheck();
+    // The pages of one writer (a page and what it writes on the way: the pages of an album's
+    // performers, aliases, placeholders) stay in memory until the outermost writer is done and
+    // are then written once each, so a page is not first written with its title alone.
+    template <typename F>
+    void batch(F&& write);
+    void flushPending();
     QString now() const;
 
     db::Connection& m_c;
@@ -134,8 +144,10 @@ private:
     QString m_lastPage;
     QHash<int, QString> m_kinds;
     QHash<QString, QStringList> m_templates; // read once per run
-    QString m_cachedPath;                    // the page last written, kept for its next region
-    QStringList m_cachedLines;
+    QHash<QString, QStringList> m_pending;   // pages of the running writer, not yet on disk
+    QStringList m_pendingOrder;
+    int m_writerDepth = 0;
+    bool m_recordWritten = false;
     QSet<QString> m_markedFolders;
     QStringList m_written;
 };
