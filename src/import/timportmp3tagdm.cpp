@@ -56,11 +56,13 @@ QString percentLine(double percent)
 
 } // namespace
 
-StreamInfo StreamInfo::from(const audio::TMPEGaudio& reader)
+StreamInfo StreamInfo::from(const QString& path, const audio::TMPEGaudio& reader)
 {
     StreamInfo s;
-    s.size = reader.FileLength;
-    s.age = reader.FileDate;
+    // Size and time as the change test sees them, also for a file the reader could not examine.
+    const QFileInfo info(path);
+    s.size = info.size();
+    s.age = info.lastModified();
     s.duration = int(std::lround(reader.Duration()));
     s.encoder = reader.Encoder().left(30);
     s.vbr = reader.VBR.Found;
@@ -144,7 +146,7 @@ void TImportMp3TagDM::CollectValues(const QString& path, const audio::TMPEGaudio
         m_state.TrackTitle = os::fileNameWithoutExt(path);
     if (m_state.LengthText.isEmpty())
         m_state.LengthText = QStringLiteral("??:??");
-    m_stream = StreamInfo::from(reader);
+    m_stream = StreamInfo::from(path, reader);
 }
 
 void TImportMp3TagDM::ImportFile(const QString& path, const audio::TMPEGaudio& reader,

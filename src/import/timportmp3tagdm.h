@@ -37,7 +37,7 @@ struct StreamInfo {
     QString version;
     bool versionKnown = false;
 
-    static StreamInfo from(const audio::TMPEGaudio& reader);
+    static StreamInfo from(const QString& path, const audio::TMPEGaudio& reader);
 };
 
 class TImportMp3TagDM {
