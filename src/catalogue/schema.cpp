@@ -292,6 +292,23 @@ QList<Migration> build()
     m2.description = QStringLiteral("reference rows");
     m2.fill = fillReferenceRows;
     list << m2;
+
+    Migration m3;
+    m3.number = 3;
+    m3.description = QStringLiteral("unfinished import folders, last changes of the web site");
+    m3.statements = {
+        // A folder whose import ended with errors or was stopped, per computer: the import
+        // window offers it again. Computer is as long as the routine's argument.
+        QStringLiteral("CREATE TABLE MpegScanNoDone (ID $IDENTITY, Computer VARCHAR(50) NOT NULL, "
+                       "Path VARCHAR(500) NOT NULL, Scan $DATETIME)"),
+        QStringLiteral("CREATE UNIQUE INDEX MpegScanNoDoneFind ON MpegScanNoDone (Computer, Path)"),
+        // The links of the web site's index of last changes, newest last; Main marks the
+        // performers' column.
+        QStringLiteral("CREATE TABLE IF NOT EXISTS EncyclLastChange (ID $IDENTITY, Link VARCHAR(500) NOT NULL, "
+                       "Main $FLAG NOT NULL DEFAULT 0, Added $DATETIME)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS EncyclLastChangeLink ON EncyclLastChange (Link)"),
+    };
+    list << m3;
     return list;
 }
 
