@@ -105,6 +105,13 @@ TBASETableEditFM::TBASETableEditFM(QWidget* parent)
     alMain->setEnabledRule(acRefresh, [this, open] { return open() && !m_editing; });
     alMain->setEnabledRule(imPrint, [this, open] { return open() && !m_editing; });
 
+    // Commands follow the table at once, not only when the event loop goes idle: a row started
+    // in code (a new rule from a text) must be savable right away.
+    connect(dsTable, &ui::DataSource::stateChanged, alMain, &ui::ActionList::update);
+    connect(taTable, &db::DataSet::afterScroll, alMain, &ui::ActionList::update);
+    connect(taTable, &db::DataSet::afterOpen, alMain, &ui::ActionList::update);
+    connect(taTable, &db::DataSet::afterClose, alMain, &ui::ActionList::update);
+
     connect(acDataFirst, &QAction::triggered, this, [this] { taTable->first(); });
     connect(acDataPrior, &QAction::triggered, this, [this] { taTable->prior(); });
     connect(acDataNext, &QAction::triggered, this, [this] { taTable->next(); });
@@ -174,8 +181,10 @@ void TBASETableEditFM::deleteRow()
 {
     const int position = taTable->currentRow();
     taTable->deleteRecord();
-    if (position > 0)
-        taTable->setCurrentRow(position - 1);
+    // The previous row (the new first one when the first was deleted). Set explicitly: the grid
+    // may have moved the cursor while the row was being removed from under it.
+    if (taTable->recordCount() > 0)
+        taTable->setCurrentRow(std::clamp(position - 1, 0, taTable->recordCount() - 1));
     // The sort order's fields (without direction marks) find the neighbour again after the re-read.
     QStringList fields;
     for (const QString& part : taTable->indexFieldNames().split(QLatin1Char(';'), Qt::SkipEmptyParts)) {

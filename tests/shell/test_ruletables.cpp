@@ -13,6 +13,15 @@
 using namespace vintora;
 using namespace vintora::shell;
 
+namespace {
+// Deletes the window when a case ends, also after a failed check, so the next case starts
+// without a window left over from a catalogue that is gone.
+struct WindowGuard {
+    QPointer<QWidget> window;
+    ~WindowGuard() { delete window.data(); }
+};
+} // namespace
+
 class TestRuleTables : public QObject {
     Q_OBJECT
 private slots:
@@ -41,6 +50,7 @@ private slots:
         test::ShellFixture f;
         ShowRoleSubstituteList();
         TRoleSubstituteListFM* w = TRoleSubstituteListFM::instance();
+        WindowGuard guard{w};
         QVERIFY(w);
         QVERIFY(!w->editing()); // from the menu: no new row
         ShowRoleSubstituteList(QStringLiteral("guitar"));
@@ -51,7 +61,6 @@ private slots:
         w->acDataPost->trigger();
         QVERIFY(!w->editing());
         QCOMPARE(f.c().scalar(QStringLiteral("SELECT COUNT(*) FROM RoleSubstitute WHERE Old = 'guitar'")).toInt(), 1);
-        delete w;
     }
 
     void delimiterCode_data()
@@ -77,6 +86,7 @@ private slots:
         test::ShellFixture f;
         ShowDelimiterRoleList();
         TAlbumRoleDelimiterFM* w = TAlbumRoleDelimiterFM::instance();
+        WindowGuard guard{w};
         QVERIFY(w);
         // The code box follows the current row.
         w->taTable->first();
@@ -87,7 +97,6 @@ private slots:
         QTest::keyClicks(w->edCode, QStringLiteral("47"));
         w->acDataPost->trigger();
         QCOMPARE(f.c().scalar(QStringLiteral("SELECT COUNT(*) FROM DelimiterRole WHERE Item = '/'")).toInt(), 1);
-        delete w;
     }
 
     void savedSubstituteReachesRules()
@@ -96,13 +105,13 @@ private slots:
         const int before = f.data->taSubstitute().recordCount();
         ShowSubstituteList();
         TSubstituteListFM* w = TSubstituteListFM::instance();
+        WindowGuard guard{w};
         w->acDataInsert->trigger();
         QTest::keyClicks(w->edOld, QStringLiteral("feat"));
         QTest::keyClicks(w->edNew, QStringLiteral("ft."));
         w->acDataPost->trigger();
         // The kept-open table was closed, so the next use reads the new row.
         QCOMPARE(f.data->taSubstitute().recordCount(), before + 1);
-        delete w;
     }
 
     void tableEditPanelAndFocus()
@@ -110,6 +119,7 @@ private slots:
         test::ShellFixture f;
         ShowSubstituteList();
         TSubstituteListFM* w = TSubstituteListFM::instance();
+        WindowGuard guard{w};
         QVERIFY(QTest::qWaitForWindowExposed(w));
         w->alMain->update();
         QVERIFY(w->acDataInsert->isEnabled());
@@ -125,7 +135,6 @@ private slots:
         QVERIFY(w->grTable->isEnabled());
         QVERIFY(w->grTable->hasFocus());
         QCOMPARE(w->taTable->recordCount(), 0);
-        delete w;
     }
 
     void deleteKeepsCursorNextToRow_data()
@@ -145,13 +154,13 @@ private slots:
             f.c().execute(QStringLiteral("INSERT INTO Substitute (Old, New) VALUES (:o, :o)"), {{QStringLiteral("o"), QString::fromLatin1(o)}});
         ShowSubstituteList();
         TSubstituteListFM* w = TSubstituteListFM::instance();
+        WindowGuard guard{w};
         QCOMPARE(w->taTable->indexFieldNames(), QStringLiteral("Old;"));
         QVERIFY(w->taTable->locate(QStringLiteral("Old"), deleted));
         w->acDataDelete->trigger();
         QCOMPARE(w->taTable->recordCount(), 4);
         QCOMPARE(w->taTable->text(QStringLiteral("Old")), current);
         QCOMPARE(w->grTable->currentIndex().row(), w->taTable->currentRow());
-        delete w;
     }
 
     void findByFirstLetters()
@@ -161,9 +170,9 @@ private slots:
             f.c().execute(QStringLiteral("INSERT INTO Substitute (Old) VALUES (:o)"), {{QStringLiteral("o"), QString::fromUtf8(o)}});
         ShowSubstituteList();
         TSubstituteListFM* w = TSubstituteListFM::instance();
+        WindowGuard guard{w};
         QVERIFY(w->find(QStringLiteral("бе")));
         QCOMPARE(w->taTable->text(QStringLiteral("Old")), QStringLiteral("Бета"));
-        delete w;
     }
 
     // A picture of a table-edit window with its panel open, for a person to look at.
@@ -176,19 +185,19 @@ private slots:
                           {{QStringLiteral("o"), QString::fromUtf8(r[0])}, {QStringLiteral("n"), QString::fromUtf8(r[1])}});
         ShowSubstituteList();
         TSubstituteListFM* w = TSubstituteListFM::instance();
+        WindowGuard guard{w};
         w->resize(678, 335);
         QVERIFY(QTest::qWaitForWindowExposed(w));
         w->acDataEdit->trigger();
         QTest::keyClicks(w->edNew, QStringLiteral(" (edited)"));
         w->alMain->update();
         QCoreApplication::processEvents();
-        const QString dir = QStringLiteral(VINTORA_BUILD_DIR "/screenshots");
+        const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/screenshots");
         QDir().mkpath(dir);
         const QString file = dir + QStringLiteral("/tablеedit-panel.png").replace(QChar(0x0435), QLatin1Char('e'));
         QVERIFY(w->grab().save(file));
         qInfo("screenshot: %s", qPrintable(file));
         w->acDataCancel->trigger();
-        delete w;
     }
 };
 
