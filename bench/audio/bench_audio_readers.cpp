@@ -2,7 +2,9 @@
 // only makes the planned reads; prints files per second and reads per file for each, then how the
 // fields and durations of the Vintora readers compare with TagLib's.
 //
-//   bench_audio_readers FOLDER [--rounds N] [--examples N]
+//   bench_audio_readers FOLDER [--rounds N] [--examples N] [--only floor|vintora|taglib]
+//
+// --only times one reader and skips the comparison, so a profiler sees that reader alone.
 #include "floorreader.h"
 #include "taglibreader.h"
 
@@ -150,16 +152,21 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     int rounds = 3, examples = 3;
+    QString only;
     for (qsizetype i = 0; i + 1 < args.size();) {
         if (args[i] == QLatin1String("--rounds"))
             rounds = qMax(1, args.takeAt(i + 1).toInt()), args.removeAt(i);
         else if (args[i] == QLatin1String("--examples"))
             examples = qMax(0, args.takeAt(i + 1).toInt()), args.removeAt(i);
+        else if (args[i] == QLatin1String("--only"))
+            only = args.takeAt(i + 1).toLower(), args.removeAt(i);
         else
             ++i;
     }
-    if (args.size() != 1) {
-        QTextStream(stderr) << "usage: bench_audio_readers FOLDER [--rounds N] [--examples N]\n";
+    const QStringList readers{QStringLiteral("floor"), QStringLiteral("vintora"), QStringLiteral("taglib")};
+    if (args.size() != 1 || (!only.isEmpty() && !readers.contains(only))) {
+        QTextStream(stderr)
+            << "usage: bench_audio_readers FOLDER [--rounds N] [--examples N] [--only floor|vintora|taglib]\n";
         return 2;
     }
     QStringList files;
@@ -180,6 +187,18 @@ int main(int argc, char* argv[])
     }
 
     out << files.size() << " files, best of " << rounds << " rounds, warm cache\n";
+    if (!only.isEmpty()) {
+        FloorReader floor;
+        TMPEGaudio mpeg;
+        std::function<int(const QString&)> readOne = [&](const QString& f) { return qMax(0, floor.read(f)); };
+        if (only == readers[1])
+            readOne = [&](const QString& f) { return mpeg.ReadFromFile(f), mpeg.Reads; };
+        else if (only == readers[2])
+            readOne = [](const QString& f) { return TagLibReader::read(f, false).reads; };
+        const Timing t = timeIt(files, rounds, readOne);
+        printTiming(qPrintable(only), t, files.size(), nullptr);
+        return 0;
+    }
     FloorReader floor;
     const Timing tf = timeIt(files, rounds, [&](const QString& f) { return qMax(0, floor.read(f)); });
     TMPEGaudio mpeg;

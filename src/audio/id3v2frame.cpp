@@ -13,7 +13,7 @@ bool isIdChar(char c)
 
 } // namespace
 
-bool ID3v2Frame::landsOnFrame(const QByteArray& body, qsizetype pos, qsizetype end, int version)
+bool ID3v2Frame::landsOnFrame(QByteArrayView body, qsizetype pos, qsizetype end, int version)
 {
     if (pos == end)
         return true;
@@ -39,7 +39,7 @@ bool ID3v2Frame::landsOnFrame(const QByteArray& body, qsizetype pos, qsizetype e
     return (safe >= 0 && safe <= room) || ID3v2Header::bigEndian(p, 4) <= room;
 }
 
-bool ID3v2Frame::parse(const QByteArray& body, qsizetype pos, qsizetype end, int version)
+bool ID3v2Frame::parse(QByteArrayView body, qsizetype pos, qsizetype end, int version)
 {
     *this = ID3v2Frame();
     const int hl = headerLength(version);

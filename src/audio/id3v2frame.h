@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QtGlobal>
 
 namespace vintora::audio {
@@ -16,13 +17,13 @@ struct ID3v2Frame {
     // Reads the header at pos of body (frames end at end). Version 4 sizes are synchsafe; a size
     // written plain by some taggers is taken instead when only it lands on the next frame header,
     // the padding or the end of the frames. False when no whole header lies there.
-    bool parse(const QByteArray& body, qsizetype pos, qsizetype end, int version);
+    bool parse(QByteArrayView body, qsizetype pos, qsizetype end, int version);
 
     // Where the data begins and how long it is once the flags are honoured; false for a frame
     // that cannot be read (compressed or encrypted).
     bool dataRange(int version, qsizetype& skip, bool& unsynchronised) const;
 
-    static bool landsOnFrame(const QByteArray& body, qsizetype pos, qsizetype end, int version);
+    static bool landsOnFrame(QByteArrayView body, qsizetype pos, qsizetype end, int version);
 };
 
 } // namespace vintora::audio

@@ -2,7 +2,7 @@
 
 namespace vintora::audio {
 
-bool ID3v2Header::parse(const QByteArray& bytes)
+bool ID3v2Header::parse(QByteArrayView bytes)
 {
     *this = ID3v2Header();
     if (bytes.size() < Length || !bytes.startsWith("ID3"))
@@ -34,10 +34,10 @@ qint64 ID3v2Header::bigEndian(const uchar* p, int n)
     return v;
 }
 
-QByteArray ID3v2Header::resynchronised(const QByteArray& data)
+QByteArray ID3v2Header::resynchronised(QByteArrayView data)
 {
     if (!data.contains('\xFF'))
-        return data;
+        return data.toByteArray();
     QByteArray out;
     out.reserve(data.size());
     const char* p = data.constData();

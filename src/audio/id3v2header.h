@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QtGlobal>
 
 namespace vintora::audio {
@@ -15,7 +16,7 @@ struct ID3v2Header {
     qint64 BodySize = 0;
 
     // False unless the bytes begin with "ID3" and hold a whole header.
-    bool parse(const QByteArray& bytes);
+    bool parse(QByteArrayView bytes);
 
     bool unsynchronised() const { return Flags & 0x80; }
     bool extendedHeader() const { return Flags & 0x40; }
@@ -27,7 +28,7 @@ struct ID3v2Header {
     static qint64 synchsafe(const uchar* p, int n);
     static qint64 bigEndian(const uchar* p, int n);
     // Undoes the unsynchronisation scheme (FF 00 becomes FF).
-    static QByteArray resynchronised(const QByteArray& data);
+    static QByteArray resynchronised(QByteArrayView data);
 };
 
 } // namespace vintora::audio

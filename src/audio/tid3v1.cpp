@@ -2,8 +2,6 @@
 
 #include "audio/id3text.h"
 
-#include <QFile>
-
 namespace vintora::audio {
 
 namespace {
@@ -29,9 +27,16 @@ const char* const genreNames[TID3v1::GenreCount] = {
     "Contemporary Christian", "Christian Rock", "Merengue", "Salsa", "Trash Metal", "Anime", "JPop",
     "Synthpop"};
 
+// Up to the first zero, trailing codes 0..32 removed. Windows-1251 keeps the bytes below 128 as they
+// are and maps none above to a blank, so the bytes are trimmed before they are converted.
 QString field(const char* p, int len)
 {
-    return ID3Text::trimmedRight(ID3Text::fromCp1251(p, len));
+    int n = 0;
+    while (n < len && p[n] != 0)
+        ++n;
+    while (n > 0 && uchar(p[n - 1]) <= 32)
+        --n;
+    return ID3Text::fromCp1251(p, n);
 }
 
 } // namespace
@@ -44,11 +49,8 @@ void TID3v1::ResetData()
 bool TID3v1::ReadFromFile(const QString& fileName)
 {
     ResetData();
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return false;
-    TByteSource source(&file);
-    return ReadFromSource(source);
+    TByteSource source(fileName);
+    return source.isOpen() && ReadFromSource(source);
 }
 
 bool TID3v1::ReadFromSource(TByteSource& source)
@@ -56,13 +58,13 @@ bool TID3v1::ReadFromSource(TByteSource& source)
     ResetData();
     if (source.size() < TagSize)
         return false;
-    const QByteArray block = source.read(source.size() - TagSize, TagSize);
+    const QByteArrayView block = source.view(source.size() - TagSize, TagSize);
     if (source.failed())
         return false;
     return ReadFromBlock(block);
 }
 
-bool TID3v1::ReadFromBlock(const QByteArray& block)
+bool TID3v1::ReadFromBlock(QByteArrayView block)
 {
     ResetData();
     if (block.size() < TagSize)

@@ -22,7 +22,7 @@ public:
     bool ReadFromFile(const QString& fileName);
     bool ReadFromSource(TByteSource& source);
     // Parses a 128-byte block; false when it is shorter.
-    bool ReadFromBlock(const QByteArray& block);
+    bool ReadFromBlock(QByteArrayView block);
 
     QString Genre() const { return GenreName(GenreID); }
     QString Version() const;

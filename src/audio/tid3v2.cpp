@@ -4,8 +4,6 @@
 #include "audio/id3v2frame.h"
 #include "audio/id3v2header.h"
 
-#include <QFile>
-
 namespace vintora::audio {
 
 namespace {
@@ -51,17 +49,14 @@ int TID3v2::SlotOf(const QByteArray& id, int version)
 bool TID3v2::ReadFromFile(const QString& fileName)
 {
     ResetData();
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return false;
-    TByteSource source(&file);
-    return ReadFromSource(source);
+    TByteSource source(fileName);
+    return source.isOpen() && ReadFromSource(source);
 }
 
 bool TID3v2::ReadFromSource(TByteSource& source)
 {
     ResetData();
-    const QByteArray head = source.read(0, ID3v2Header::Length);
+    const QByteArrayView head = source.view(0, ID3v2Header::Length);
     if (head.size() < ID3v2Header::Length || source.failed())
         return false;
     ID3v2Header header;
@@ -75,13 +70,15 @@ bool TID3v2::ReadFromSource(TByteSource& source)
     if (VersionID < 2 || VersionID > 4 || Size == 0)
         return true;
 
-    // The body as one read, footer left out.
-    const qint64 bodyLen = header.BodySize;
-    QByteArray body = source.read(ID3v2Header::Length, bodyLen);
+    // The body as one read, footer left out, walked where it lies.
+    QByteArrayView body = source.view(ID3v2Header::Length, header.BodySize);
     if (source.failed())
         return true;
-    if (header.unsynchronised() && VersionID < 4)
-        body = ID3v2Header::resynchronised(body);
+    QByteArray resynchronised;
+    if (header.unsynchronised() && VersionID < 4) {
+        resynchronised = ID3v2Header::resynchronised(body);
+        body = resynchronised;
+    }
 
     qsizetype start = 0;
     if (header.extendedHeader() && VersionID >= 3) {
@@ -101,7 +98,7 @@ bool TID3v2::ReadFromSource(TByteSource& source)
     return true;
 }
 
-void TID3v2::walkFrames(const QByteArray& body, qsizetype pos, qsizetype end, QByteArray* slotData) const
+void TID3v2::walkFrames(QByteArrayView body, qsizetype pos, qsizetype end, QByteArray* slotData) const
 {
     const int hl = ID3v2Frame::headerLength(VersionID);
     const qsizetype limit = VersionID == 2 ? FrameLimitV22 : FrameLimit;
@@ -117,9 +114,8 @@ void TID3v2::walkFrames(const QByteArray& body, qsizetype pos, qsizetype end, QB
         bool unsync = false;
         if (slot > 0 && frame.dataRange(VersionID, skip, unsync)) {
             const qint64 available = qMin<qint64>(frame.Size, end - dataPos);
-            QByteArray data = body.mid(dataPos, qsizetype(qMin<qint64>(available, limit)));
-            if (unsync)
-                data = ID3v2Header::resynchronised(data);
+            const QByteArrayView raw = body.sliced(dataPos, qsizetype(qMin<qint64>(available, limit)));
+            QByteArray data = unsync ? ID3v2Header::resynchronised(raw) : raw.toByteArray();
             data = data.mid(skip);
             if (!data.isEmpty() && uchar(data.at(0)) <= 3)
                 slotData[slot] = data;

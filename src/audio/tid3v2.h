@@ -2,6 +2,7 @@
 #include "audio/tbytesource.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace vintora::audio {
@@ -32,7 +33,7 @@ public:
 
 private:
     static constexpr int SlotCount = 18;
-    void walkFrames(const QByteArray& body, qsizetype start, qsizetype end, QByteArray* slotData) const;
+    void walkFrames(QByteArrayView body, qsizetype start, qsizetype end, QByteArray* slotData) const;
     void deriveFields(const QByteArray* slotData);
 };
 

@@ -1,21 +1,15 @@
 #include "audio/tmpegaudio.h"
 
-#include <QFile>
 #include <cmath>
+#include <cstring>
 
 namespace vintora::audio {
 
 namespace {
 
-// Read at the start in one go: the ID3v2 header, a small tag and the first block behind it.
-constexpr qint64 HeadPrefetch = 8192;
-
-QByteArray zeroPadded(QByteArray block, qsizetype size)
-{
-    if (block.size() < size)
-        block.append(size - block.size(), '\0');
-    return block;
-}
+// Read at the start in one go: the ID3v2 header, a small tag and the first block behind it. One
+// page; a larger tag extends it by what is missing.
+constexpr qint64 HeadPrefetch = 4096;
 
 } // namespace
 
@@ -27,14 +21,12 @@ void TMPEGaudio::ResetData()
 bool TMPEGaudio::ReadFromFile(const QString& fileName)
 {
     ResetData();
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    TByteSource source(fileName);
+    if (!source.isOpen())
         return false;
-    TByteSource source(&file);
-    const QDateTime date = file.fileTime(QFileDevice::FileModificationTime);
     const bool ok = ReadFromSource(source);
     if (Frame.Found)
-        FileDate = date;
+        FileDate = source.modificationTime();
     return ok;
 }
 
@@ -50,71 +42,90 @@ bool TMPEGaudio::ReadFromSource(TByteSource& source)
     return ok;
 }
 
+bool TMPEGaudio::searchBlock(TByteSource& source, qint64 pos, bool& full)
+{
+    const QByteArrayView block = source.view(pos, BlockSize);
+    if (source.failed())
+        return false;
+    full = block.size() == BlockSize;
+    if (full) {
+        FindFrame(block, Frame, VBR);
+    } else {
+        // The rest of a short block counts as zero bytes.
+        char padded[BlockSize] = {};
+        memcpy(padded, block.data(), size_t(block.size()));
+        FindFrame(QByteArrayView(padded, BlockSize), Frame, VBR);
+    }
+    return true;
+}
+
 bool TMPEGaudio::examine(TByteSource& source)
 {
     const qint64 length = source.size();
     source.prefetch(0, HeadPrefetch);
-    // The last block and the ID3v1 tag behind it, for the tail scan.
-    source.prefetch(qMax<qint64>(0, length - BlockSize - TID3v1::TagSize), BlockSize + TID3v1::TagSize);
     // A tag larger than the head is fetched with the first block behind it.
     source.setReadAhead(BlockSize);
     const bool ok2 = ID3v2.ReadFromSource(source);
     source.setReadAhead(0);
-    const bool ok1 = ID3v1.ReadFromSource(source);
-    if (!ok1 || !ok2)
+    // The ID3v1 tag is read with the tail below; a file too short for it fails here already.
+    if (!ok2 || length < TID3v1::TagSize)
         return false;
     FileLength = length;
 
-    QByteArray block = source.read(ID3v2.Size, BlockSize);
-    if (source.failed())
+    bool full = false;
+    if (!searchBlock(source, ID3v2.Size, full))
         return false;
-    const bool full = block.size() == BlockSize;
-    FindFrame(zeroPadded(block, BlockSize), Frame, VBR);
-    if (!Frame.Found && full) {
-        // Measured from the file's start, as the import always did.
-        block = source.read((FileLength - ID3v2.Size) / 2, BlockSize);
-        if (source.failed())
-            return false;
-        FindFrame(zeroPadded(block, BlockSize), Frame, VBR);
-    }
-    if (Frame.Found && !VBR.Found)
+    // Measured from the file's start, as the import always did.
+    if (!Frame.Found && full && !searchBlock(source, (FileLength - ID3v2.Size) / 2, full))
+        return false;
+
+    // The ID3v1 tag and, for the encoder mark, the bytes before it that the tail scan looks at:
+    // one read at the end of the file.
+    const qint64 scan = Frame.Found && !VBR.Found ? tailScanLength() : 0;
+    source.prefetch(qMax<qint64>(0, length - TID3v1::TagSize - scan), TID3v1::TagSize + scan);
+    if (!ID3v1.ReadFromSource(source))
+        return false;
+    if (scan > 0)
         scanTail(source);
     return !source.failed();
+}
+
+qint64 TMPEGaudio::tailScanLength() const
+{
+    // Windows 0..W of 8 bytes each, ending at the block's end.
+    return qMin(int(quint16(Frame.Size * 5)), int(BlockSize - 8)) + 8;
 }
 
 void TMPEGaudio::scanTail(TByteSource& source)
 {
     const qint64 end = FileLength - (ID3v1.Exists ? TID3v1::TagSize : 0);
-    const qint64 start = qMax<qint64>(0, end - BlockSize);
-    const QByteArray tail = source.read(start, end - start);
-    const int w = qMin(int(quint16(Frame.Size * 5)), int(BlockSize - 8));
-    for (int i = 0; i <= w; ++i) {
-        const qsizetype at = tail.size() - 8 - i;
-        if (at < 0)
-            break;
-        const char* p = tail.constData() + at;
-        if (qstrncmp(p, "LAME", 4) == 0) {
+    const qint64 scan = tailScanLength();
+    const qint64 start = qMax<qint64>(0, end - scan);
+    const QByteArrayView tail = source.view(start, end - start);
+    for (qsizetype at = tail.size() - 8; at >= 0 && at >= tail.size() - scan; --at) {
+        const char* p = tail.data() + at;
+        if (p[0] == 'L' && memcmp(p, "LAME", 4) == 0) {
             qsizetype n = 0;
             while (n < 8 && p[n] != 0)
                 ++n;
             TailEncoder = QString::fromLatin1(p, n);
             return;
         }
-        if (qstrncmp(p, "GOGO", 4) == 0) {
+        if (p[0] == 'G' && memcmp(p, "GOGO", 4) == 0) {
             TailEncoder = QStringLiteral("GOGO");
             return;
         }
     }
 }
 
-void TMPEGaudio::FindFrame(const QByteArray& block, MPEGFrame& frame, VBRData& vbr)
+void TMPEGaudio::FindFrame(QByteArrayView block, MPEGFrame& frame, VBRData& vbr)
 {
     frame = MPEGFrame();
     vbr = VBRData();
-    const auto* b = reinterpret_cast<const uchar*>(block.constData());
+    const auto* b = reinterpret_cast<const uchar*>(block.data());
     const qsizetype n = block.size();
     for (qsizetype p = 0; p <= SearchEnd && p + 4 <= n; ++p) {
-        if (!MPEGFrame::IsFrameHeader(b + p))
+        if (b[p] != 0xFF || !MPEGFrame::IsFrameHeader(b + p))
             continue;
         MPEGFrame candidate;
         candidate.decode(b + p);

@@ -42,10 +42,14 @@ public:
 
     static QString EncoderName(int id);
     // The first frame whose header is followed one frame length later by another header.
-    static void FindFrame(const QByteArray& block, MPEGFrame& frame, VBRData& vbr);
+    static void FindFrame(QByteArrayView block, MPEGFrame& frame, VBRData& vbr);
 
 private:
     bool examine(TByteSource& source);
+    // Runs the frame search on the block at pos; false on a read failure.
+    bool searchBlock(TByteSource& source, qint64 pos, bool& full);
+    // The bytes before the end that the encoder-mark scan looks at.
+    qint64 tailScanLength() const;
     void scanTail(TByteSource& source);
 };
 

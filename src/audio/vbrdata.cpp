@@ -11,14 +11,14 @@ quint32 be32(const uchar* p)
 
 } // namespace
 
-void VBRData::read(const QByteArray& block, qsizetype q)
+void VBRData::read(QByteArrayView block, qsizetype q)
 {
     *this = VBRData();
     if (q < 0 || q + 4 > block.size())
         return;
     const auto* p = reinterpret_cast<const uchar*>(block.constData()) + q;
     const qsizetype room = block.size() - q;
-    if (block.mid(q, 4) == "Xing" && room >= 128) {
+    if (block.sliced(q, 4) == "Xing" && room >= 128) {
         Found = true;
         ID = QStringLiteral("Xing");
         Frames = be32(p + 8);
@@ -29,7 +29,7 @@ void VBRData::read(const QByteArray& block, qsizetype q)
         while (n < 8 && p[120 + n] != 0)
             ++n;
         VendorID = QString::fromLatin1(reinterpret_cast<const char*>(p + 120), n);
-    } else if (block.mid(q, 4) == "VBRI" && room >= 18) {
+    } else if (block.sliced(q, 4) == "VBRI" && room >= 18) {
         Found = true;
         ID = QStringLiteral("VBRI");
         Scale = p[9];

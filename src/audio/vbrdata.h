@@ -1,5 +1,5 @@
 #pragma once
-#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace vintora::audio {
@@ -14,7 +14,7 @@ struct VBRData {
     QString VendorID; // Xing only: 8 characters of encoder identification
 
     // Looks at offset q of the block (which must hold at least q + 128 bytes for a Xing header).
-    void read(const QByteArray& block, qsizetype q);
+    void read(QByteArrayView block, qsizetype q);
 };
 
 } // namespace vintora::audio
