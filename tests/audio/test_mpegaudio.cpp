@@ -1,5 +1,6 @@
 #include "audio/tmpegaudio.h"
 #include "audiofixtures.h"
+#include "boundeddevice.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,6 +21,16 @@ Result examine(const QByteArray& bytes)
     Result r;
     TByteSource source(bytes);
     r.ok = r.mpeg.ReadFromSource(source);
+    return r;
+}
+
+// The same through a device, where only the bytes looked at are read.
+Result examineDevice(const QByteArray& bytes)
+{
+    Result r;
+    BoundedDevice device(bytes);
+    TByteSource source(&device);
+    r.ok = r.mpeg.ReadFromSource(source) && !device.outside();
     return r;
 }
 
@@ -48,6 +59,7 @@ private slots:
     void durationText();
     void cbrEncoder_data();
     void cbrEncoder();
+    void lameTail_data();
     void lameTail();
     void shortAndTagOnlyFiles();
     void tagVersion_data();
@@ -261,15 +273,24 @@ void TestMPEGaudio::cbrEncoder()
     QCOMPARE(r.mpeg.Encoder(), TMPEGaudio::EncoderName(encoder));
 }
 
+void TestMPEGaudio::lameTail_data()
+{
+    QTest::addColumn<bool>("device");
+    QTest::newRow("memory") << false;
+    QTest::newRow("device") << true;
+}
+
 void TestMPEGaudio::lameTail()
 {
+    QFETCH(bool, device);
+    const auto read = device ? examineDevice : examine;
     // The mark counts when it ends within Size * 5 + 8 bytes of the searched block's end.
     const QByteArray tagV1 = id3v1("t", "a", "b", "2000", 0, 1, 1);
-    auto withMark = [&](const QByteArray& mark, int fromEnd) {
+    auto withMark = [&](const QByteArray& mark, int fromEnd, bool withV1 = true) {
         QByteArray audio = mpegStream(20, 0xFB, 0x90, 0x40);
         audio[5] = '\x55';
         audio.replace(audio.size() - fromEnd - mark.size(), mark.size(), mark);
-        return examine(audio + tagV1);
+        return read(withV1 ? audio + tagV1 : audio);
     };
     auto r = withMark("LAME3.97", 300);
     QCOMPARE(r.mpeg.TailEncoder, u"LAME3.97"_s);
@@ -279,6 +300,10 @@ void TestMPEGaudio::lameTail()
     r = withMark("LAME3.97", 417 * 5 + 1);
     QVERIFY(r.mpeg.TailEncoder.isEmpty());
     QCOMPARE(r.mpeg.Encoder(), u"FhG"_s);
+    r = withMark("LAME3.97", 417 * 5, false);
+    QCOMPARE(r.mpeg.Encoder(), u"LAME 3.97"_s);
+    r = withMark("LAME3.97", 417 * 5 + 1, false);
+    QVERIFY(r.mpeg.TailEncoder.isEmpty());
     r = withMark("GOGO", 10);
     QCOMPARE(r.mpeg.TailEncoder, u"GOGO"_s);
     QCOMPARE(r.mpeg.Encoder(), u"GoGo"_s);
@@ -288,7 +313,7 @@ void TestMPEGaudio::lameTail()
     // A stream shorter than the block is scanned as far as it goes.
     QByteArray tiny = mpegStream(3, 0xFB, 0x90, 0x40);
     tiny.replace(tiny.size() - 20, 8, "LAME3.90");
-    r = examine(tiny);
+    r = read(tiny);
     QVERIFY(r.ok);
     QCOMPARE(r.mpeg.Encoder(), u"LAME 3.90"_s);
 }
