@@ -53,7 +53,8 @@ bool TMPEGaudio::searchBlock(TByteSource& source, qint64 pos, bool& full)
     } else {
         // The rest of a short block counts as zero bytes.
         char padded[BlockSize] = {};
-        memcpy(padded, block.data(), size_t(block.size()));
+        if (!block.isEmpty()) // nothing behind a tag that fills the file
+            memcpy(padded, block.data(), size_t(block.size()));
         FindFrame(QByteArrayView(padded, BlockSize), Frame, VBR);
     }
     return true;

@@ -2,7 +2,7 @@
 """Writes the damaged MP3 files of this folder, each named by how it is damaged.
 
 The files are kept in the repository; run this again only to change or add one. Files the
-fuzzer found (xing-bytes-per-frame-overflow.mp3) are kept as it wrote them.
+fuzzer found (xing-bytes-per-frame-overflow.mp3, tag-fills-file.mp3) are kept as it wrote them.
 """
 import os
 import random
