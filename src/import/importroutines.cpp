@@ -62,6 +62,71 @@ RowSet impMpegFileTest(Connection& c, const RoutineArgs& a)
     return r;
 }
 
+QString S(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+// The folder as it is kept: always with its trailing separator, so that "/music" and "/music/"
+// are one mark. Longer than the column it is refused rather than cut, so that two long folders
+// never share a mark.
+QString noDoneFolder(const RoutineArgs& a)
+{
+    QString path = a.text(QStringLiteral("PH")).trimmed();
+    if (path.isEmpty())
+        throw db::DbError(S("Не указана папка (@PH)."));
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    if (path.size() > 500)
+        throw db::DbError(S("Папка длиннее 500 знаков: %1").arg(path));
+    return path;
+}
+
+// The computer as a text(50) argument: a longer name is cut, the same way for every call.
+QString noDoneComputer(const RoutineArgs& a)
+{
+    const QString computer = a.text(QStringLiteral("CMP")).trimmed().left(50);
+    if (computer.isEmpty())
+        throw db::DbError(S("Не указан компьютер (@CMP)."));
+    return computer;
+}
+
+// "+" marks a folder of this computer as a scan not finished (a marked one gets the new time),
+// "-" removes the mark (an unmarked folder is left as it is).
+RowSet execDirNoDone(Connection& c, const RoutineArgs& a)
+{
+    const QString action = a.text(QStringLiteral("R"));
+    const QString computer = noDoneComputer(a);
+    const QString path = noDoneFolder(a);
+    const db::Params p{{QStringLiteral("C"), computer}, {QStringLiteral("P"), path}};
+    if (action == QLatin1String("+")) {
+        db::Params insert = p;
+        insert.set(QStringLiteral("S"), c.getDate());
+        c.execute(QStringLiteral("INSERT INTO MpegScanNoDone (Computer, Path, Scan) VALUES (:C, :P, :S) "
+                                 "ON CONFLICT (Computer, Path) DO UPDATE SET Scan = excluded.Scan"),
+                  insert);
+    } else if (action == QLatin1String("-")) {
+        c.execute(QStringLiteral("DELETE FROM MpegScanNoDone WHERE Computer = :C AND Path = :P"), p);
+    } else {
+        throw db::DbError(S("Неверный признак @R \"%1\": нужен \"+\" (отметить папку) или \"-\" (снять отметку).")
+                              .arg(action));
+    }
+    return {};
+}
+
+// The folders of a computer whose scan is not finished, by folder.
+RowSet gridDirNoDone(Connection& c, const RoutineArgs& a)
+{
+    const RowSet found = c.select(
+        QStringLiteral("SELECT ID, Path, Scan FROM MpegScanNoDone WHERE Computer = :C ORDER BY Path, ID"),
+        {{QStringLiteral("C"), noDoneComputer(a)}});
+    RowSet r;
+    r.columns << QStringLiteral("ID") << QStringLiteral("Path") << QStringLiteral("Scan");
+    for (const QVariantList& row : found.rows)
+        r.rows << QVariantList{row.at(0).toInt(), row.at(1).toString(), Connection::toDateTime(row.at(2))};
+    return r;
+}
+
 } // namespace
 
 void registerRoutines()
@@ -69,6 +134,8 @@ void registerRoutines()
     auto& registry = db::RoutineRegistry::instance();
     registry.add(QStringLiteral("ImpPerformerGenre"), impPerformerGenre);
     registry.add(QStringLiteral("ImpMpegFileTest"), impMpegFileTest);
+    registry.add(QStringLiteral("ExecDirNoDone"), execDirNoDone);
+    registry.add(QStringLiteral("GridDirNoDone"), gridDirNoDone);
 }
 
 } // namespace vintora::import
