@@ -65,7 +65,8 @@ TBASEMRUChoiceFR::TBASEMRUChoiceFR(QWidget* owner)
 
 void TBASEMRUChoiceFR::requery(const QString& from)
 {
-    db::openWithParams(*taMRU, {m_unit, from});
+    // An empty field lists from the start: a null text would compare as unknown and list nothing.
+    db::openWithParams(*taMRU, {m_unit, from.isNull() ? QStringLiteral("") : from});
 }
 
 void TBASEMRUChoiceFR::Open(const QString& unit, TcoDBEdit* edit)
