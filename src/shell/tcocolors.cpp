@@ -14,7 +14,8 @@ QColor g_input50;
 
 QColor TcoColors::blend(const QColor& buttonFace, const QColor& window, double part)
 {
-    auto mix = [part](int a, int b) { return std::min(a, b) + int(std::lround(part * std::abs(a - b))); };
+    // Halves round up; the small allowance keeps 0.7 x 55 (38.4999... in binary) at 39.
+    auto mix = [part](int a, int b) { return std::min(a, b) + int(std::floor(part * std::abs(a - b) + 0.5 + 1e-9)); };
     return QColor(mix(buttonFace.red(), window.red()), mix(buttonFace.green(), window.green()),
                   mix(buttonFace.blue(), window.blue()));
 }

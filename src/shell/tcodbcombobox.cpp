@@ -9,7 +9,7 @@ namespace vintora::shell {
 
 TcoDBComboBox::TcoDBComboBox(QWidget* parent)
     : QComboBox(parent)
-    , m_link(new ui::FieldLink([this](const QVariant& v, bool a) { show(v, a); }, this))
+    , m_link(new ui::FieldLink([this](const QVariant& v, bool a) { showField(v, a); }, this))
 {
     setEditable(false);
     setFixedHeight(22);
@@ -53,14 +53,24 @@ QStringList TcoDBComboBox::items() const
 
 void TcoDBComboBox::choose(int index)
 {
-    if (m_showing || m_readOnly || index < 0 || index >= count())
+    if (m_showing || index < 0 || index >= count())
         return;
+    if (m_readOnly || m_link->fieldReadOnly()) {
+        m_link->refresh();
+        return;
+    }
     const QString stored = m_enableValues ? m_values.value(index) : itemText(index);
-    m_link->write(stored == m_emptyValue && !m_emptyValue.isEmpty() ? QVariant() : QVariant(stored));
+    // A field that refuses the value keeps showing what it holds.
+    if (!m_link->write(stored == m_emptyValue && !m_emptyValue.isEmpty() ? QVariant() : QVariant(stored))) {
+        m_link->refresh();
+        return;
+    }
+    m_showing = true;
     setCurrentIndex(index);
+    m_showing = false;
 }
 
-void TcoDBComboBox::show(const QVariant& value, bool active)
+void TcoDBComboBox::showField(const QVariant& value, bool active)
 {
     m_showing = true;
     int index = -1;
@@ -72,6 +82,7 @@ void TcoDBComboBox::show(const QVariant& value, bool active)
     }
     setCurrentIndex(index);
     m_showing = false;
+    recolour();
 }
 
 void TcoDBComboBox::setReadOnly(bool readOnly)
@@ -108,9 +119,10 @@ void TcoDBComboBox::changeEvent(QEvent* event)
 
 void TcoDBComboBox::recolour()
 {
-    TcoColors::applyInput(this, m_readOnly || !isEnabled());
+    const bool inactive = m_readOnly || !isEnabled() || m_link->fieldReadOnly();
+    TcoColors::applyInput(this, inactive);
     QPalette p = palette();
-    p.setColor(QPalette::Button, m_readOnly || !isEnabled() ? TcoColors::buttonFace() : TcoColors::inputColor());
+    p.setColor(QPalette::Button, inactive ? TcoColors::buttonFace() : TcoColors::inputColor());
     setPalette(p);
 }
 

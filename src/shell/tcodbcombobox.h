@@ -37,7 +37,8 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    void show(const QVariant& value, bool active);
+    // Shows the field (named apart from QWidget::show, which it would hide).
+    void showField(const QVariant& value, bool active);
     void recolour();
 
     ui::FieldLink* m_link;

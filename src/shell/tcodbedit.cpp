@@ -4,7 +4,7 @@ namespace vintora::shell {
 
 TcoDBEdit::TcoDBEdit(QWidget* parent)
     : TcoEdit(parent)
-    , m_link(new ui::FieldLink([this](const QVariant& v, bool a) { show(v, a); }, this))
+    , m_link(new ui::FieldLink([this](const QVariant& v, bool a) { showField(v, a); }, this))
 {
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) { m_link->write(text); });
     connect(this, &QLineEdit::editingFinished, this, &TcoDBEdit::check);
@@ -23,7 +23,7 @@ void TcoDBEdit::setReadOnly(bool readOnly)
     TcoEdit::setReadOnly(m_ownReadOnly || m_link->fieldReadOnly());
 }
 
-void TcoDBEdit::show(const QVariant& value, bool active)
+void TcoDBEdit::showField(const QVariant& value, bool active)
 {
     const QString text = active ? value.toString() : QString();
     if (this->text() != text)

@@ -21,7 +21,8 @@ signals:
     void check();
 
 private:
-    void show(const QVariant& value, bool active);
+    // Shows the field (named apart from QWidget::show, which it would hide).
+    void showField(const QVariant& value, bool active);
 
     ui::FieldLink* m_link;
     bool m_ownReadOnly = false;

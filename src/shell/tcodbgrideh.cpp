@@ -2,12 +2,12 @@
 
 #include "platform/ui/layoutstore.h"
 #include "shell/tcocolors.h"
+#include "shell/tcohint.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QMetaMethod>
 #include <QHelpEvent>
-#include <QToolTip>
 
 namespace vintora::shell {
 
@@ -162,7 +162,9 @@ int TcoDBGridEh::emptyRow(int clientHeight, int titleHeight, int footerRows, int
 int TcoDBGridEh::emptyRow() const
 {
     const int client = height() - 2 * frameWidth();
-    const int title = horizontalHeader()->isVisible() ? horizontalHeader()->height() : 0;
+    // The header's height as the view lays it out; right also before the grid is first shown.
+    const QHeaderView* h = horizontalHeader();
+    const int title = h->isHidden() ? 0 : std::max(h->minimumHeight(), h->sizeHint().height());
     return emptyRow(client, title, 0, verticalHeader()->defaultSectionSize());
 }
 
@@ -197,7 +199,7 @@ bool TcoDBGridEh::viewportEvent(QEvent* event)
     if (event->type() == QEvent::ToolTip && m_hintArmed) {
         m_hintArmed = false;
         auto* help = static_cast<QHelpEvent*>(event);
-        QToolTip::showText(help->globalPos(), recordHintText(), this);
+        TcoHint::show(help->globalPos(), recordHintText(), this);
         return true;
     }
     return QTableView::viewportEvent(event);

@@ -9,7 +9,7 @@ namespace vintora::shell {
 
 TcoDBLookupCombo::TcoDBLookupCombo(QWidget* parent)
     : QComboBox(parent)
-    , m_link(new ui::FieldLink([this](const QVariant& v, bool a) { show(v, a); }, this))
+    , m_link(new ui::FieldLink([this](const QVariant& v, bool a) { showField(v, a); }, this))
 {
     setEditable(false);
     setMaxVisibleItems(8);
@@ -100,7 +100,7 @@ void TcoDBLookupCombo::setKeyValue(const QVariant& key)
     m_showing = false;
 }
 
-void TcoDBLookupCombo::show(const QVariant& value, bool active)
+void TcoDBLookupCombo::showField(const QVariant& value, bool active)
 {
     setKeyValue(active ? value : QVariant());
 }

@@ -49,7 +49,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void show(const QVariant& value, bool active);
+    // Shows the field (named apart from QWidget::show, which it would hide).
+    void showField(const QVariant& value, bool active);
     void chosen(int index);
     void recolour();
 

@@ -4,7 +4,7 @@ namespace vintora::shell {
 
 TcoDBMemo::TcoDBMemo(QWidget* parent)
     : TcoMemo(parent)
-    , m_link(new ui::FieldLink([this](const QVariant& v, bool a) { show(v, a); }, this))
+    , m_link(new ui::FieldLink([this](const QVariant& v, bool a) { showField(v, a); }, this))
 {
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
@@ -24,7 +24,7 @@ void TcoDBMemo::setReadOnly(bool readOnly)
     TcoMemo::setReadOnly(m_ownReadOnly || m_link->fieldReadOnly());
 }
 
-void TcoDBMemo::show(const QVariant& value, bool active)
+void TcoDBMemo::showField(const QVariant& value, bool active)
 {
     const QString text = active ? value.toString() : QString();
     if (toPlainText() != text) {

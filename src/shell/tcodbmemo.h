@@ -14,7 +14,8 @@ public:
     void setReadOnly(bool readOnly);
 
 private:
-    void show(const QVariant& value, bool active);
+    // Shows the field (named apart from QWidget::show, which it would hide).
+    void showField(const QVariant& value, bool active);
 
     ui::FieldLink* m_link;
     bool m_ownReadOnly = false;

@@ -24,7 +24,8 @@ void TcoEdit::setReadOnly(bool readOnly)
 void TcoEdit::changeEvent(QEvent* event)
 {
     QLineEdit::changeEvent(event);
-    if (event->type() == QEvent::EnabledChange)
+    // Also when read-only is set through the QLineEdit interface.
+    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::ReadOnlyChange)
         recolour();
 }
 

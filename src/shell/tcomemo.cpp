@@ -23,7 +23,7 @@ void TcoMemo::setReadOnly(bool readOnly)
 void TcoMemo::changeEvent(QEvent* event)
 {
     QPlainTextEdit::changeEvent(event);
-    if (event->type() == QEvent::EnabledChange)
+    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::ReadOnlyChange)
         recolour();
 }
 

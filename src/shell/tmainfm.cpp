@@ -2,6 +2,7 @@
 
 #include "platform/os/settings.h"
 #include "shell/tcoerror.h"
+#include "shell/tcohint.h"
 
 #include <QMenu>
 
@@ -14,6 +15,7 @@ QPointer<TMainFM> g_main;
 TMainFM::TMainFM(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint)
     , erMain(new TcoError(this))
+    , hiMain(new TcoHint(this))
 {
     setObjectName(QStringLiteral("MainFM"));
     // The support address is a setting of the installation.

@@ -7,8 +7,9 @@
 namespace vintora::shell {
 
 class TcoError;
+class TcoHint;
 
-// The hidden main form: never shown; owns the error reporter and carries the command menu
+// The hidden main form: never shown; owns the error reporter and the hint window and carries the command menu
 // that every window copies into its tool bar.
 class TMainFM : public QWidget {
     Q_OBJECT
@@ -18,6 +19,7 @@ public:
     static TMainFM* instance();
 
     TcoError* erMain;
+    TcoHint* hiMain;
     void setPmExecute(QMenu* menu) { m_pmExecute = menu; }
     QMenu* pmExecute() const { return m_pmExecute; }
 
