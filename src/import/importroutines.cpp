@@ -45,9 +45,12 @@ RowSet impMpegFileTest(Connection& c, const RoutineArgs& a)
         path.prepend(QLatin1Char('/'));
     const QString prefix = path == QLatin1String("/") ? path : path + QLatin1Char('/');
     const RowSet found = c.select(
-        QStringLiteral("SELECT f.ID, d.Path, f.Name FROM MediumMpegFile f "
-                       "JOIN MediumMpegDir d ON d.ID = f.Directory JOIN MediumMpegPlace p ON p.ID = d.Place "
+        // Places, then their folders, then the files: SQLite keeps the written order of a
+        // CROSS JOIN, and would otherwise walk every registered file of the catalogue.
+        QStringLiteral("SELECT f.ID, d.Path, f.Name FROM MediumMpegPlace p "
+                       "CROSS JOIN MediumMpegDir d CROSS JOIN MediumMpegFile f "
                        "WHERE p.Volume = :Vol AND (p.Computer = :Comp OR p.Kind = 5) "
+                       "AND d.Place = p.ID AND f.Directory = d.ID "
                        "AND (d.Path = :Path OR SUBSTR(d.Path, 1, CAST(:Len AS INTEGER)) = :Prefix) "
                        "ORDER BY d.Path, f.Name, f.ID"),
         {{QStringLiteral("Vol"), volume}, {QStringLiteral("Comp"), computer}, {QStringLiteral("Path"), path},

@@ -18,6 +18,7 @@
 namespace vintora::import {
 
 using catalogue::ImportState;
+using db::Param;
 
 namespace {
 
@@ -47,6 +48,11 @@ QString fileNameOf(const QString& path)
 QString placeText(const QString& text)
 {
     return text.isEmpty() ? QStringLiteral("") : text.left(20);
+}
+
+int idOf(const QVariant& v)
+{
+    return v.isValid() && !v.isNull() ? v.toInt() : 0;
 }
 
 QString percentLine(double percent)
@@ -188,12 +194,10 @@ void TImportMp3TagDM::ask(ImportQuestion question, std::function<void(int)> answ
 
 int TImportMp3TagDM::lookupPerformer(const QString& name)
 {
-    const db::RowSet r = connection().select(
-        QStringLiteral("SELECT ID, FirstName, LastName, AddOn FROM Performer WHERE LastName = :Name"),
-        {{QStringLiteral("Name"), name}});
-    if (!r.rows.isEmpty())
-        return r.value(0, QStringLiteral("ID")).toInt();
-    return m_synonyms.GetSynonym(text::TSynonymDM::performerKey(name));
+    // Only the first row counts; common names match dozens of performers.
+    const int id = idOf(connection().scalar(
+        QStringLiteral("SELECT ID FROM Performer WHERE LastName = :Name ORDER BY ID LIMIT 1"), {{QStringLiteral("Name"), name}}));
+    return id != 0 ? id : m_synonyms.GetSynonym(text::TSynonymDM::performerKey(name));
 }
 
 void TImportMp3TagDM::ResolvePerformer(Next next, Next cancelled)
@@ -216,12 +220,12 @@ void TImportMp3TagDM::ResolvePerformer(Next next, Next cancelled)
 
 void TImportMp3TagDM::ResolveAlbum(Next next, Next cancelled)
 {
-    const db::RowSet r = connection().select(
-        QStringLiteral("SELECT ID FROM Album WHERE Performer = :P AND RecordYear = :Y AND Title = :T"),
+    const int found = idOf(connection().scalar(
+        QStringLiteral("SELECT ID FROM Album WHERE Performer = :P AND RecordYear = :Y AND Title = :T ORDER BY ID LIMIT 1"),
         {{QStringLiteral("P"), m_state.PerformerID}, {QStringLiteral("Y"), m_state.Year},
-         {QStringLiteral("T"), m_state.AlbumTitle}});
+         {QStringLiteral("T"), m_state.AlbumTitle}}));
     const QString key = text::TSynonymDM::albumKey(m_state.PerformerID, m_state.Year, m_state.AlbumTitle);
-    m_state.AlbumID = r.rows.isEmpty() ? m_synonyms.GetSynonym(key) : r.value(0, QStringLiteral("ID")).toInt();
+    m_state.AlbumID = found != 0 ? found : m_synonyms.GetSynonym(key);
     if (m_state.AlbumID != 0) {
         next();
         return;
@@ -241,10 +245,10 @@ void TImportMp3TagDM::ResolveAlbum(Next next, Next cancelled)
 
 void TImportMp3TagDM::ResolveGenre(Next next, Next cancelled)
 {
-    const db::RowSet r = connection().select(QStringLiteral("SELECT * FROM Genre WHERE Name = :NM"),
-                                             {{QStringLiteral("NM"), m_state.GenreName}});
+    const int found = idOf(connection().scalar(QStringLiteral("SELECT ID FROM Genre WHERE Name = :NM ORDER BY ID LIMIT 1"),
+                                               {{QStringLiteral("NM"), m_state.GenreName}}));
     const QString key = text::TSynonymDM::genreKey(m_state.GenreName);
-    m_state.GenreID = r.rows.isEmpty() ? m_synonyms.GetSynonym(key) : r.value(0, QStringLiteral("ID")).toInt();
+    m_state.GenreID = found != 0 ? found : m_synonyms.GetSynonym(key);
     if (m_state.GenreID != 0 || m_state.GenreName.isEmpty()) {
         next();
         return;
@@ -264,12 +268,12 @@ void TImportMp3TagDM::ResolveGenre(Next next, Next cancelled)
 void TImportMp3TagDM::ResolveTrack(Next next, Next cancelled)
 {
     db::Connection& c = connection();
-    const db::RowSet r = c.select(
-        QStringLiteral("SELECT * FROM Track WHERE Album = :AL AND Number = :NU AND Title = :TI"),
+    const int found = idOf(c.scalar(
+        QStringLiteral("SELECT ID FROM Track WHERE Album = :AL AND Number = :NU AND Title = :TI ORDER BY ID LIMIT 1"),
         {{QStringLiteral("AL"), m_state.AlbumID}, {QStringLiteral("NU"), m_state.TrackNumber},
-         {QStringLiteral("TI"), m_state.TrackTitle}});
+         {QStringLiteral("TI"), m_state.TrackTitle}}));
     const QString key = text::TSynonymDM::trackKey(m_state.AlbumID, m_state.TrackNumber, m_state.TrackTitle);
-    m_state.TrackID = r.rows.isEmpty() ? m_synonyms.GetSynonym(key) : r.value(0, QStringLiteral("ID")).toInt();
+    m_state.TrackID = found != 0 ? found : m_synonyms.GetSynonym(key);
     if (m_state.TrackID != 0) {
         next();
         return;
@@ -284,7 +288,7 @@ void TImportMp3TagDM::ResolveTrack(Next next, Next cancelled)
     q.answererStoresSynonym = true;
     const QVariant same = c.scalar(QStringLiteral("SELECT ID FROM Track WHERE Album = :AL AND Title = :TI ORDER BY ID LIMIT 1"),
                                    {{QStringLiteral("AL"), m_state.AlbumID}, {QStringLiteral("TI"), m_state.TrackTitle}});
-    q.preselectedTrackId = same.isValid() && !same.isNull() ? same.toInt() : 0;
+    q.preselectedTrackId = idOf(same);
     ask(q, [this, next](int id) {
         m_state.TrackID = id;
         next();
@@ -319,40 +323,36 @@ void TImportMp3TagDM::LinkPerformerGenre()
 
 void TImportMp3TagDM::FillTrackGaps()
 {
-    db::Connection& c = connection();
-    const db::RowSet r = c.select(QStringLiteral("SELECT Length, Authors, Lyrics FROM Track WHERE ID = :ID"),
-                                  {{QStringLiteral("ID"), m_state.TrackID}});
-    if (r.rows.isEmpty())
-        return;
-    QStringList sets;
+    // One statement that fills only the empty columns, and writes the row only when one of
+    // them is empty; a column that holds a value is never touched.
+    QStringList sets, gaps;
     db::Params p{{QStringLiteral("ID"), m_state.TrackID}};
     auto gap = [&](const char* column, const QString& value) {
+        if (value.isEmpty())
+            return;
         const QString name = QString::fromLatin1(column);
-        if (r.value(0, name).toString().isEmpty() && !value.isEmpty()) {
-            sets << name + QStringLiteral(" = :") + name;
-            p.set(name, value);
-        }
+        const QString empty = QStringLiteral("COALESCE(%1, '') = ''").arg(name);
+        sets << QStringLiteral("%1 = CASE WHEN %2 THEN :%1 ELSE %1 END").arg(name, empty);
+        gaps << empty;
+        p.set(name, value);
     };
     gap("Length", m_state.LengthText.left(6));
     gap("Authors", m_state.Authors.left(150));
     gap("Lyrics", m_state.Lyrics);
     if (!sets.isEmpty())
-        c.execute(QStringLiteral("UPDATE Track SET ") + sets.join(QStringLiteral(", ")) + QStringLiteral(" WHERE ID = :ID"), p);
+        connection().execute(QStringLiteral("UPDATE Track SET %1 WHERE ID = :ID AND (%2)")
+                                 .arg(sets.join(QStringLiteral(", ")), gaps.join(QStringLiteral(" OR "))),
+                             p);
 }
 
 void TImportMp3TagDM::SetTrackPerformer()
 {
     if (m_state.SecondPerformerID <= 0)
         return;
-    db::Connection& c = connection();
-    const db::RowSet r = c.select(QStringLiteral("SELECT ID, Performer FROM Track WHERE ID = :ID"),
-                                  {{QStringLiteral("ID"), m_state.TrackID}});
-    if (r.rows.isEmpty())
-        return;
-    const QVariant current = r.value(0, QStringLiteral("Performer"));
-    if (current.isNull() || current.toInt() != m_state.SecondPerformerID)
-        c.execute(QStringLiteral("UPDATE Track SET Performer = :PR WHERE ID = :ID"),
-                  {{QStringLiteral("PR"), m_state.SecondPerformerID}, {QStringLiteral("ID"), m_state.TrackID}});
+    connection().execute(QStringLiteral("UPDATE Track SET Performer = :PR WHERE ID = :ID AND "
+                                        "(Performer IS NULL OR Performer <> :PR2)"),
+                         {{QStringLiteral("PR"), m_state.SecondPerformerID}, {QStringLiteral("ID"), m_state.TrackID},
+                          {QStringLiteral("PR2"), m_state.SecondPerformerID}});
 }
 
 int TImportMp3TagDM::FindPlace(const QString& path)
@@ -398,6 +398,11 @@ int TImportMp3TagDM::FindDirectory(const QString& path, int place, int album)
 
 int TImportMp3TagDM::RegisterFile(const QString& path)
 {
+    return registerFile(path, nullptr);
+}
+
+int TImportMp3TagDM::registerFile(const QString& path, const StreamInfo* info)
+{
     const int place = FindPlace(path);
     if (place <= 0)
         return -1;
@@ -405,35 +410,49 @@ int TImportMp3TagDM::RegisterFile(const QString& path)
     if (dir <= 0)
         return -1;
     db::Connection& c = connection();
-    const db::Params p{{QStringLiteral("Dir"), dir}, {QStringLiteral("Name"), fileNameOf(path)}};
-    const QVariant found = c.scalar(
-        QStringLiteral("SELECT ID FROM MediumMpegFile WHERE Directory = :Dir AND Name = :Name ORDER BY ID LIMIT 1"), p);
-    if (found.isValid() && !found.isNull())
-        return found.toInt();
-    return int(c.insertReturningId(QStringLiteral("INSERT INTO MediumMpegFile (Directory, Name) VALUES (:Dir, :Name)"), p));
+    db::Params p{{QStringLiteral("Dir"), dir}, {QStringLiteral("Name"), fileNameOf(path)}};
+    const int found = idOf(c.scalar(
+        QStringLiteral("SELECT ID FROM MediumMpegFile WHERE Directory = :Dir AND Name = :Name ORDER BY ID LIMIT 1"), p));
+    if (!info) {
+        if (found > 0)
+            return found;
+        return int(c.insertReturningId(QStringLiteral("INSERT INTO MediumMpegFile (Directory, Name) VALUES (:Dir, :Name)"), p));
+    }
+    // The stream columns go with the row's insert, or rewrite the row found.
+    QStringList columns{QStringLiteral("Size"),    QStringLiteral("Age"),         QStringLiteral("Duration"),
+                        QStringLiteral("Encoder"), QStringLiteral("VBR"),         QStringLiteral("BitRate"),
+                        QStringLiteral("ChannelMode"), QStringLiteral("IsLyrics")};
+    db::Params values{{QStringLiteral("Size"), info->size},          {QStringLiteral("Age"), info->age},
+                      {QStringLiteral("Duration"), info->duration},  {QStringLiteral("Encoder"), info->encoder},
+                      {QStringLiteral("VBR"), info->vbr},            {QStringLiteral("BitRate"), info->bitRate},
+                      {QStringLiteral("ChannelMode"), info->channelMode}, {QStringLiteral("IsLyrics"), info->isLyrics}};
+    if (info->versionKnown) {
+        columns << QStringLiteral("Version");
+        values.set(QStringLiteral("Version"), info->version);
+    }
+    if (found > 0) {
+        QStringList sets;
+        for (const QString& column : columns)
+            sets << column + QStringLiteral(" = :") + column;
+        values.set(QStringLiteral("ID"), found);
+        c.execute(QStringLiteral("UPDATE MediumMpegFile SET %1 WHERE ID = :ID").arg(sets.join(QStringLiteral(", "))), values);
+        return found;
+    }
+    for (const Param& v : p)
+        values.set(v.name, v.value);
+    return int(c.insertReturningId(QStringLiteral("INSERT INTO MediumMpegFile (Directory, Name, %1) VALUES (:Dir, :Name, :%2)")
+                                       .arg(columns.join(QStringLiteral(", ")), columns.join(QStringLiteral(", :"))),
+                                   values));
 }
 
 void TImportMp3TagDM::WriteStreamInfo(const QString& path, const StreamInfo& info)
 {
     m_lastFileId = -1;
-    const int id = RegisterFile(path);
+    const int id = registerFile(path, &info);
     if (id <= 0) {
         os::WriteLog(S("Нет файла : ") + path);
         return;
     }
-    db::Params p{{QStringLiteral("ID"), id},          {QStringLiteral("Size"), info.size},
-                 {QStringLiteral("Age"), info.age},   {QStringLiteral("Duration"), info.duration},
-                 {QStringLiteral("Encoder"), info.encoder}, {QStringLiteral("VBR"), info.vbr},
-                 {QStringLiteral("BitRate"), info.bitRate}, {QStringLiteral("ChannelMode"), info.channelMode},
-                 {QStringLiteral("IsLyrics"), info.isLyrics}};
-    QString sql = QStringLiteral("UPDATE MediumMpegFile SET Size = :Size, Age = :Age, Duration = :Duration, "
-                                 "Encoder = :Encoder, VBR = :VBR, BitRate = :BitRate, ChannelMode = :ChannelMode, "
-                                 "IsLyrics = :IsLyrics");
-    if (info.versionKnown) {
-        sql += QStringLiteral(", Version = :Version");
-        p.set(QStringLiteral("Version"), info.version);
-    }
-    connection().execute(sql + QStringLiteral(" WHERE ID = :ID"), p);
     m_lastFileId = id;
 }
 

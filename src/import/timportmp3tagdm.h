@@ -84,6 +84,9 @@ private:
     db::Connection& connection() const;
     // The lookup of a performer by the whole tag text, then its synonym; 0 when neither.
     int lookupPerformer(const QString& name);
+    // RegisterFile; with info, a new row is inserted with the stream columns and a row found
+    // again has them rewritten.
+    int registerFile(const QString& path, const StreamInfo* info);
     void ask(ImportQuestion question, std::function<void(int)> answered, Next cancelled);
 
     catalogue::TdmComming& m_dm;
