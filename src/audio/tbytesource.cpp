@@ -45,8 +45,8 @@ TByteSource::TByteSource(const QString& fileName)
     }
     m_fd = fd;
     m_size = st.st_size;
-    m_modified = QDateTime::fromMSecsSinceEpoch(qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000,
-                                                Qt::UTC);
+    m_modified = QDateTime::fromMSecsSinceEpoch(
+        qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000, Qt::UTC);
 #else
     auto file = std::make_unique<QFile>(fileName);
     if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))

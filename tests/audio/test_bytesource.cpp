@@ -63,7 +63,8 @@ void TestByteSource::pieces_data()
     QTest::newRow("running past a window extends it") << u"+0:4096 10:6000 3000:3000"_s << qint64(0) << 2;
     QTest::newRow("starting at a window's end extends it") << u"+0:4096 4096:100 0:4196"_s << qint64(0) << 2;
     QTest::newRow("read ahead kept with the piece") << u"+0:4096 10:5000 5010:3458"_s << qint64(3458) << 2;
-    QTest::newRow("apart from every window") << u"+0:4096 +16414:3586 8000:100 16414:3586"_s << qint64(0) << 3;
+    QTest::newRow("apart from every window")
+        << u"+0:4096 +16414:3586 8000:100 16414:3586"_s << qint64(0) << 3;
     QTest::newRow("clamped at the end") << u"19990:100 +19000:5000 -5:10 20000:1"_s << qint64(0) << 2;
     QTest::newRow("more windows than kept") << u"0:10 5000:10 10000:10 15000:10 0:10"_s << qint64(0) << 5;
     QTest::newRow("tail overlapping the head") << u"+0:4096 +3000:2000 0:5000"_s << qint64(0) << 2;
