@@ -38,17 +38,22 @@ TBASEEditFR::TBASEEditFR(QWidget* owner, SavedKey savedKey)
     connect(btSave, &QToolButton::clicked, this, &TBASEEditFR::save);
 
     connect(dsData, &ui::DataSource::stateChanged, this, [this] { btSave->setEnabled(taData->isEditing()); });
-    connect(taData, &db::DataSet::beforePost, this, [this] {
-        for (int i = 0; i < taData->fieldCount(); ++i) {
-            const db::FieldDef& f = taData->fieldDef(i);
-            if (f.type == QMetaType::QString && !f.readOnly && !taData->value(i).isNull() && taData->value(i).toString().isEmpty())
-                taData->setValue(i, QVariant());
+    hookRowRules(taData);
+}
+
+void TBASEEditFR::hookRowRules(db::DataSet* dataSet)
+{
+    connect(dataSet, &db::DataSet::beforePost, this, [dataSet] {
+        for (int i = 0; i < dataSet->fieldCount(); ++i) {
+            const db::FieldDef& f = dataSet->fieldDef(i);
+            if (f.type == QMetaType::QString && !f.readOnly && !dataSet->value(i).isNull() && dataSet->value(i).toString().isEmpty())
+                dataSet->setValue(i, QVariant());
         }
     });
-    connect(taData, &db::DataSet::afterInsert, this,
-            [this] { db::loadFieldDefaults(*taData, db::defaultsValueName(this, taData)); });
-    connect(taData, &db::DataSet::afterPost, this,
-            [this] { db::saveFieldDefaults(*taData, db::defaultsValueName(this, taData)); });
+    connect(dataSet, &db::DataSet::afterInsert, this,
+            [this, dataSet] { db::loadFieldDefaults(*dataSet, db::defaultsValueName(this, dataSet)); });
+    connect(dataSet, &db::DataSet::afterPost, this,
+            [this, dataSet] { db::saveFieldDefaults(*dataSet, db::defaultsValueName(this, dataSet)); });
 }
 
 void TBASEEditFR::save()

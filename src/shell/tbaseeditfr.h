@@ -30,6 +30,8 @@ public:
 
 protected:
     void cancelClicked() override;
+    // Empty texts stored as null; remembered values fill a new row and are kept after a post.
+    void hookRowRules(db::DataSet* dataSet);
 };
 
 } // namespace vintora::shell

@@ -152,6 +152,10 @@ int TBASETableEditFM::visibleRows() const
 void TBASETableEditFM::PlaceEditPanel()
 {
     const int border = 4;
+    // The panel's own layout may need more than its designed size; place it at the size it
+    // will have, so it keeps its margin from the window's edges.
+    pnEdit->layout()->activate();
+    pnEdit->resize(pnEdit->size().expandedTo(pnEdit->minimumSizeHint()));
     const QSize c = pnBase->size();
     pnEdit->move(c.width() - pnEdit->width() - border - 1, c.height() - pnEdit->height() - border - 1);
     pnBase->setMinimumSize(pnEdit->width() + 2 * border + 2, pnEdit->height() + 2 * border + 2);
@@ -236,6 +240,15 @@ void TBASETableEditFM::resizeEvent(QResizeEvent* event)
 {
     TBASERootFM::resizeEvent(event);
     PlaceEditPanel();
+    // The window gives up the pixels below the grid's last whole row, so no half row shows.
+    if (m_fitting || !isVisible() || windowState() != Qt::WindowNoState)
+        return;
+    const int extra = grTable->emptyRow();
+    if (extra > 0 && height() - extra >= minimumHeight()) {
+        m_fitting = true;
+        resize(width(), height() - extra);
+        m_fitting = false;
+    }
 }
 
 bool TBASETableEditFM::eventFilter(QObject* watched, QEvent* event)

@@ -46,6 +46,7 @@ protected:
 private:
     void print();
     bool m_editing = false;
+    bool m_fitting = false;
 };
 
 } // namespace vintora::shell
