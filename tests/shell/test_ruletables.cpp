@@ -9,6 +9,7 @@
 #include "shell/tsubstitutelistfm.h"
 
 #include <QDir>
+#include <QHeaderView>
 
 using namespace vintora;
 using namespace vintora::shell;
@@ -20,6 +21,12 @@ struct WindowGuard {
     QPointer<QWidget> window;
     ~WindowGuard() { delete window.data(); }
 };
+
+void addRows(db::Connection& c, int count)
+{
+    for (int i = 0; i < count; ++i)
+        c.execute(QStringLiteral("INSERT INTO Substitute (Old, New) VALUES (:o, :o)"), {{QStringLiteral("o"), QStringLiteral("w%1").arg(i, 2, 10, QLatin1Char('0'))}});
+}
 } // namespace
 
 class TestRuleTables : public QObject {
@@ -173,6 +180,27 @@ private slots:
         WindowGuard guard{w};
         QVERIFY(w->find(QStringLiteral("бе")));
         QCOMPARE(w->taTable->text(QStringLiteral("Old")), QStringLiteral("Бета"));
+    }
+
+    void windowShowsWholeRows_data()
+    {
+        QTest::addColumn<int>("height");
+        for (int h : {300, 311, 323, 337})
+            QTest::addRow("height %d", h) << h;
+    }
+    void windowShowsWholeRows()
+    {
+        QFETCH(int, height);
+        test::ShellFixture f;
+        addRows(f.c(), 12);
+        ShowSubstituteList();
+        TSubstituteListFM* w = TSubstituteListFM::instance();
+        WindowGuard guard{w};
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        w->resize(678, height);
+        QTRY_VERIFY(w->height() <= height);
+        QCOMPARE(w->grTable->emptyRow(), 0);
+        QVERIFY(height - w->height() < w->grTable->verticalHeader()->defaultSectionSize());
     }
 
     // A picture of a table-edit window with its panel open, for a person to look at.
