@@ -1,83 +1,122 @@
 #include "shell/tbasedatadm.h"
 
-#include <QApplication>
+#include <QFile>
 #include <QHash>
-#include <QPainter>
-#include <QPixmap>
-#include <QStyle>
+
+// The icon files are compiled into the library (data/icons/icons.qrc); a static library needs
+// its resources registered by name, outside any namespace.
+static void initIconResources()
+{
+    static const bool done = [] {
+        Q_INIT_RESOURCE(icons);
+        return true;
+    }();
+    Q_UNUSED(done);
+}
 
 namespace vintora::shell {
 
 namespace {
 
-// The tool-bar images come from the style Qt ships; the picture lists are drawn here so that
-// every list shares one look: a coloured disc or badge with a short mark.
-QIcon badge(const QColor& colour, const QString& mark, bool disc)
+// One icon of the Tango set in both sizes the tool bars and lists use.
+QIcon themeIcon(const char* name)
 {
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(colour.darker(150));
-    p.setBrush(colour);
-    if (disc)
-        p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
-    else
-        p.drawRoundedRect(QRectF(1.5, 1.5, 13, 13), 3, 3);
-    QFont f = p.font();
-    f.setPixelSize(mark.size() > 1 ? 7 : 10);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(colour.lightness() > 150 ? Qt::black : Qt::white);
-    p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, mark);
-    return QIcon(pm);
+    initIconResources();
+    static QHash<QString, QIcon> cache;
+    const QString key = QString::fromLatin1(name);
+    auto it = cache.find(key);
+    if (it == cache.end()) {
+        QIcon icon;
+        for (const char* size : {"16", "24"}) {
+            const QString file = QStringLiteral(":/icons/%1/%2.png").arg(QLatin1String(size), key);
+            if (QFile::exists(file))
+                icon.addFile(file);
+        }
+        it = cache.insert(key, icon);
+    }
+    return it.value();
 }
 
-struct Pic {
-    const char* colour;
-    const char* mark;
-    bool disc;
+struct Entry {
+    int index;
+    const char* name;
 };
 
-const Pic albumPics[] = {
-    {"#c0c0c8", "CD", true}, {"#4a7ebb", "A", false}, {"#6aa84f", "S", false}, {"#e69138", "L", false},
-    {"#8e7cc3", "P", false}, {"#cc4125", "C", false}, {"#45818e", "R", false}, {"#202020", "LP", true},
-    {"#3d85c6", "♪", true}, {"#b45f06", "B", false}, {"#a64d79", "V", false}, {"#674ea7", "D", false},
-    {"#93c47d", "G", false}, {"#76a5af", "M", false}, {"#f1c232", "E", false}, {"#999999", "?", false},
-    {"#e06666", "Z", false}};
-const Pic publPics[] = {{"#6aa84f", "T", false}, {"#f1c232", "!", false}, {"#cc4125", "×", false}, {"#3d85c6", "▶", false}};
-const Pic diskPics[] = {{"#999999", "?", false}, {"#999999", "-", false}, {"#e69138", "R", false}, {"#4a7ebb", "H", false},
-                        {"#45818e", "N", false}, {"#c0c0c8", "CD", true}, {"#8e7cc3", "M", false}, {"#666666", "X", false}};
-const Pic objectPics[] = {{"#999999", "C", false}, {"#4a7ebb", "P", false}, {"#e69138", "A", false}, {"#6aa84f", "T", false}};
+// imToolBar: the fixed indexes of the windows and frames, then one per top-level command.
+const Entry toolBar[] = {
+    {TBASEDataDM::ToolRoot, "start-here"},        {TBASEDataDM::ToolSave, "document-save"},
+    {TBASEDataDM::ToolCancel, "process-stop"},    {TBASEDataDM::ToolFirst, "go-first"},
+    {TBASEDataDM::ToolPrior, "go-previous"},      {TBASEDataDM::ToolNext, "go-next"},
+    {TBASEDataDM::ToolLast, "go-last"},           {TBASEDataDM::ToolInsert, "list-add"},
+    {TBASEDataDM::ToolEdit, "accessories-text-editor"}, {TBASEDataDM::ToolDelete, "list-remove"},
+    {TBASEDataDM::ToolRefresh, "view-refresh"},   {TBASEDataDM::ToolPost, "document-save"},
+    {TBASEDataDM::ToolPrint, "document-print"},   {TBASEDataDM::ToolBack, "go-jump"},
+    {TBASEDataDM::ToolHelp, "help-browser"},      {TBASEDataDM::ToolFind, "edit-find"},
+    {TBASEDataDM::ToolFolder, "folder-open"},     {TBASEDataDM::ToolExit, "system-log-out"},
+    {TBASEDataDM::ToolPageUp, "go-up"},           {TBASEDataDM::ToolPageDown, "go-down"},
+    {TBASEDataDM::ToolPerformer, "system-users"}, {TBASEDataDM::ToolPlayList, "audio-volume-high"},
+    {TBASEDataDM::ToolDetail, "x-office-document"}, {TBASEDataDM::ToolImportTag, "document-open"},
+    {TBASEDataDM::ToolImportConvert, "folder-saved-search"}, {TBASEDataDM::ToolExport, "internet-web-browser"},
+    {TBASEDataDM::ToolMp3Place, "drive-harddisk"}, {TBASEDataDM::ToolCheckData, "utilities-system-monitor"},
+    {TBASEDataDM::ToolGenre, "applications-multimedia"}, {TBASEDataDM::ToolVersion, "dialog-information"},
+    {TBASEDataDM::ToolFirm, "x-office-address-book"}, {TBASEDataDM::ToolTask, "x-office-calendar"},
+    {TBASEDataDM::ToolStart, "media-playback-start"}, {TBASEDataDM::ToolStop, "media-playback-stop"},
+    {TBASEDataDM::ToolCaption, "format-justify-fill"}, {TBASEDataDM::ToolAlbumNeed, "bookmark-new"},
+    {TBASEDataDM::ToolSubstitute, "edit-find-replace"}, {TBASEDataDM::ToolIssueKind, "media-optical"},
+    {TBASEDataDM::ToolDelimiter, "edit-cut"},     {TBASEDataDM::ToolReportPublic, "document-print-preview"},
+    {TBASEDataDM::ToolReportError, "dialog-warning"}, {TBASEDataDM::ToolZipScan, "package-x-generic"},
+    {TBASEDataDM::ToolImportSingly, "window-new"}, {TBASEDataDM::ToolReports, "x-office-spreadsheet"},
+    {TBASEDataDM::ToolDictionaries, "system-file-manager"}, {TBASEDataDM::ToolUtilities, "applications-system"},
+    {TBASEDataDM::ToolNotPlay, "audio-volume-muted"}};
+
+// imAlbum: album kinds by the key lists of the album grids (kind 1 -> 0, 2 -> 1, 6 -> 2, 4 -> 3,
+// 5 -> 4, 3 -> 5, 7 -> 6, 9 -> 10, 8 -> 11, 10 -> 14, 11 -> 15, 12 -> 17), the media marks
+// (0 CD, 7 record, 8 MP3), the link marks (4, 12, 13) and the internet link (16).
+const char* const albumPics[] = {
+    "media-optical",          // 0 studio album; on CD
+    "audio-input-microphone", // 1 live
+    "video-x-generic",        // 2 soundtrack
+    "media-playback-start",   // 3 single
+    "format-text-bold",       // 4 mini album; the title link; a bold credit
+    "edit-copy",              // 5 compilation
+    "emblem-important",       // 6 unofficial
+    "media-record",           // 7 on record
+    "audio-x-generic",        // 8 as MP3
+    "image-missing",          // 9 (not used by a kind)
+    "edit-redo",              // 10 remixes
+    "media-floppy",           // 11 demo
+    "emblem-symbolic-link",   // 12 link
+    "go-jump",                // 13 link
+    "emblem-favorite",        // 14 tribute
+    "camera-video",           // 15 video
+    "internet-web-browser",   // 16 internet address
+    "package-x-generic",      // 17 box set
+};
+// imPubl: notes and publication marks 1, 2, 3 -> 0, 1, 2; 3 also marks lyrics' video and links.
+const char* const publPics[] = {"text-x-generic", "document-properties", "emblem-important", "camera-video"};
+// imDisk: the drive types of MP3 places.
+const char* const diskPics[] = {"image-missing", "process-stop", "drive-removable-media", "drive-harddisk",
+                                "network-server", "drive-optical", "media-flash", "computer"};
+// imObject: performer, album, track, and a folder (tasks of the folder scans).
+const char* const objectPics[] = {"system-users", "media-optical", "audio-x-generic", "folder"};
 
 template <size_t N>
-QIcon pick(const Pic (&pics)[N], int index)
+QIcon pick(const char* const (&names)[N], int index)
 {
     if (index < 0 || index >= int(N))
         return {};
-    return badge(QColor(QString::fromUtf8(pics[index].colour)), QString::fromUtf8(pics[index].mark), pics[index].disc);
+    return themeIcon(names[index]);
 }
 
 } // namespace
 
 QIcon TBASEDataDM::toolIcon(int index)
 {
-    static const QHash<int, QStyle::StandardPixmap> map = {
-        {ToolRoot, QStyle::SP_FileDialogListView}, {ToolSave, QStyle::SP_DialogSaveButton},
-        {ToolCancel, QStyle::SP_DialogCloseButton}, {ToolFirst, QStyle::SP_MediaSkipBackward},
-        {ToolPrior, QStyle::SP_MediaSeekBackward}, {ToolNext, QStyle::SP_MediaSeekForward},
-        {ToolLast, QStyle::SP_MediaSkipForward}, {ToolInsert, QStyle::SP_FileDialogNewFolder},
-        {ToolEdit, QStyle::SP_FileDialogContentsView}, {ToolDelete, QStyle::SP_TrashIcon},
-        {ToolRefresh, QStyle::SP_BrowserReload}, {ToolPost, QStyle::SP_DialogApplyButton},
-        {ToolPrint, QStyle::SP_DriveFDIcon}, {ToolBack, QStyle::SP_ArrowBack},
-        {ToolHelp, QStyle::SP_DialogHelpButton}, {ToolFind, QStyle::SP_FileDialogDetailedView},
-        {ToolFolder, QStyle::SP_DirOpenIcon}, {ToolExit, QStyle::SP_DialogCancelButton},
-        {ToolPageUp, QStyle::SP_ArrowUp}, {ToolPageDown, QStyle::SP_ArrowDown},
-        {ToolCaption, QStyle::SP_FileDialogInfoView}, {ToolNotPlay, QStyle::SP_MediaStop}};
-    const auto it = map.find(index);
-    if (it == map.end() || !qApp)
-        return {};
-    return QApplication::style()->standardIcon(it.value());
+    for (const Entry& e : toolBar) {
+        if (e.index == index)
+            return themeIcon(e.name);
+    }
+    return {};
 }
 
 QIcon TBASEDataDM::picture(List list, int index)
