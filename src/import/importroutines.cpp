@@ -29,7 +29,9 @@ RowSet impPerformerGenre(Connection& c, const RoutineArgs& a)
 }
 
 // The registered files of a folder and its sub-folders on one volume of this computer (a disc
-// in a CD drive is known by its label alone), with full paths below the mount point @CHR.
+// in a CD drive is known by its label alone), with full paths below the mount point @CHR, in
+// folder and name order. Large folders are read in pieces: @TOP rows at most, after the row
+// @AFTERPH, @AFTERNM, @AFTERID (its Path, Name and ID); @CNT = 1 gives only their Count.
 RowSet impMpegFileTest(Connection& c, const RoutineArgs& a)
 {
     // Unlabelled volumes are stored with an empty label, not null.
@@ -44,23 +46,43 @@ RowSet impMpegFileTest(Connection& c, const RoutineArgs& a)
     if (!path.startsWith(QLatin1Char('/')))
         path.prepend(QLatin1Char('/'));
     const QString prefix = path == QLatin1String("/") ? path : path + QLatin1Char('/');
-    const RowSet found = c.select(
-        // Places, then their folders, then the files: SQLite keeps the written order of a
-        // CROSS JOIN, and would otherwise walk every registered file of the catalogue.
-        QStringLiteral("SELECT f.ID, d.Path, f.Name FROM MediumMpegPlace p "
-                       "CROSS JOIN MediumMpegDir d CROSS JOIN MediumMpegFile f "
-                       "WHERE p.Volume = :Vol AND (p.Computer = :Comp OR p.Kind = 5) "
-                       "AND d.Place = p.ID AND f.Directory = d.ID "
-                       "AND (d.Path = :Path OR SUBSTR(d.Path, 1, CAST(:Len AS INTEGER)) = :Prefix) "
-                       "ORDER BY d.Path, f.Name, f.ID"),
-        {{QStringLiteral("Vol"), volume}, {QStringLiteral("Comp"), computer}, {QStringLiteral("Path"), path},
-         {QStringLiteral("Len"), int(prefix.size())}, {QStringLiteral("Prefix"), prefix}});
+    // Places, then their folders, then the files: SQLite keeps the written order of a CROSS
+    // JOIN, and would otherwise walk every registered file of the catalogue.
+    QString where = QStringLiteral("FROM MediumMpegPlace p CROSS JOIN MediumMpegDir d CROSS JOIN MediumMpegFile f "
+                                   "WHERE p.Volume = :Vol AND (p.Computer = :Comp OR p.Kind = 5) "
+                                   "AND d.Place = p.ID AND f.Directory = d.ID "
+                                   "AND (d.Path = :Path OR SUBSTR(d.Path, 1, CAST(:Len AS INTEGER)) = :Prefix)");
+    db::Params p{{QStringLiteral("Vol"), volume}, {QStringLiteral("Comp"), computer}, {QStringLiteral("Path"), path},
+                 {QStringLiteral("Len"), int(prefix.size())}, {QStringLiteral("Prefix"), prefix}};
+    if (a.flag(QStringLiteral("CNT"))) {
+        RowSet r;
+        r.columns << QStringLiteral("Count");
+        r.rows << QVariantList{c.scalar(QStringLiteral("SELECT COUNT(*) ") + where, p).toInt()};
+        return r;
+    }
+    if (!a.isNull(QStringLiteral("AFTERID"))) {
+        where += QStringLiteral(" AND (d.Path > :AP1 OR (d.Path = :AP2 AND (f.Name > :AN1 OR (f.Name = :AN2 AND f.ID > :AI))))");
+        const QString afterPath = a.text(QStringLiteral("AFTERPH"));
+        const QString afterName = a.text(QStringLiteral("AFTERNM"));
+        p << db::Param{QStringLiteral("AP1"), afterPath} << db::Param{QStringLiteral("AP2"), afterPath}
+          << db::Param{QStringLiteral("AN1"), afterName} << db::Param{QStringLiteral("AN2"), afterName}
+          << db::Param{QStringLiteral("AI"), a.integer(QStringLiteral("AFTERID"))};
+    }
+    QString sql = QStringLiteral("SELECT f.ID, d.Path, f.Name ") + where + QStringLiteral(" ORDER BY d.Path, f.Name, f.ID");
+    const int top = a.integer(QStringLiteral("TOP"), 0);
+    if (top > 0) {
+        sql += QStringLiteral(" LIMIT CAST(:Top AS INTEGER)");
+        p << db::Param{QStringLiteral("Top"), top};
+    }
+    const RowSet found = c.select(sql, p);
     RowSet r;
-    r.columns << QStringLiteral("ID") << QStringLiteral("FileName");
-    for (int i = 0; i < found.rows.size(); ++i) {
-        const QString file = QDir::cleanPath(mount + QLatin1Char('/') + found.value(i, QStringLiteral("Path")).toString()
-                                             + QLatin1Char('/') + found.value(i, QStringLiteral("Name")).toString());
-        r.rows << QVariantList{found.value(i, QStringLiteral("ID")).toInt(), file};
+    r.columns << QStringLiteral("ID") << QStringLiteral("FileName") << QStringLiteral("Path") << QStringLiteral("Name");
+    r.rows.reserve(found.rows.size());
+    for (const QVariantList& row : found.rows) {
+        const QString dir = row.at(1).toString();
+        const QString name = row.at(2).toString();
+        const QString file = QDir::cleanPath(mount + QLatin1Char('/') + dir + QLatin1Char('/') + name);
+        r.rows << QVariantList{row.at(0).toInt(), file, dir, name};
     }
     return r;
 }

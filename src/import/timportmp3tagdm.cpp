@@ -461,27 +461,44 @@ void TImportMp3TagDM::CheckFolderFiles(const QString& folder, ICheckFolderView& 
     const QString clean = QFileInfo(folder).absoluteFilePath();
     const QString letter = os::Volumes::mountPointOf(clean);
     db::Connection& c = connection();
-    const db::RowSet r = db::callRoutine(
-        c, QStringLiteral("ImpMpegFileTest"),
-        {{QStringLiteral("@CMP"), placeText(os::getComputerNameText())}, {QStringLiteral("@VOL"), placeText(os::getVolumeLabel(letter))},
-         {QStringLiteral("@CHR"), letter}, {QStringLiteral("@PH"), os::dirWithoutDrive(clean)}});
-    const int n = int(r.rows.size());
+    db::Params args{{QStringLiteral("@CMP"), placeText(os::getComputerNameText())},
+                    {QStringLiteral("@VOL"), placeText(os::getVolumeLabel(letter))},
+                    {QStringLiteral("@CHR"), letter},
+                    {QStringLiteral("@PH"), os::dirWithoutDrive(clean)}};
+    db::Params count = args;
+    count.set(QStringLiteral("@CNT"), 1);
+    const int n = db::callRoutine(c, QStringLiteral("ImpMpegFileTest"), count).value(0, QStringLiteral("Count")).toInt();
     if (n <= 0)
         return;
     view.addLine(S("Зарегистророванно %1 файлов.").arg(n));
     view.raiseProgressMaximum(n);
     view.addLine(percentLine(0));
-    for (int i = 1; i <= n; ++i) {
-        const QString name = r.value(i - 1, QStringLiteral("FileName")).toString();
-        const double percent = double(i) * 100.0 / n;
-        if (QFileInfo::exists(name)) {
-            view.replaceLastLine(percentLine(percent));
-        } else {
-            c.execute(QStringLiteral("DELETE FROM MediumMpegFile WHERE ID = :ID"),
-                      {{QStringLiteral("ID"), r.value(i - 1, QStringLiteral("ID")).toInt()}});
-            view.addLine(S("%1 отсутствует, запись удалена").arg(name));
-            view.addLine(percentLine(percent));
+    // Read in pieces, each after the last row seen, so that a folder of any size costs the
+    // same memory and rows deleted on the way do not shift the rest.
+    constexpr int kPiece = 1000;
+    args.set(QStringLiteral("@TOP"), kPiece);
+    int i = 0;
+    while (i < n) {
+        const db::RowSet r = db::callRoutine(c, QStringLiteral("ImpMpegFileTest"), args);
+        for (qsizetype k = 0; k < r.size() && i < n; ++k) {
+            ++i;
+            const QVariantList& row = r.rows.at(k);
+            const QString name = row.at(1).toString();
+            const double percent = double(i) * 100.0 / n;
+            if (QFileInfo::exists(name)) {
+                view.replaceLastLine(percentLine(percent));
+            } else {
+                c.execute(QStringLiteral("DELETE FROM MediumMpegFile WHERE ID = :ID"), {{QStringLiteral("ID"), row.at(0).toInt()}});
+                view.addLine(S("%1 отсутствует, запись удалена").arg(name));
+                view.addLine(percentLine(percent));
+            }
         }
+        if (r.size() < kPiece)
+            break;
+        const QVariantList& last = r.rows.last();
+        args.set(QStringLiteral("@AFTERID"), last.at(0));
+        args.set(QStringLiteral("@AFTERPH"), last.at(2));
+        args.set(QStringLiteral("@AFTERNM"), last.at(3));
     }
 }
 

@@ -318,6 +318,57 @@ private slots:
         QCOMPARE(count(c, QStringLiteral("SELECT COUNT(*) FROM MediumMpegFile WHERE ID = :ID"), {{QStringLiteral("ID"), idA}}), 1);
     }
 
+    void folderCheckInPieces_data()
+    {
+        test::addBackendColumn();
+        test::addBackendRows();
+    }
+    // A folder with more rows than one piece of the check: every row is seen once, in order,
+    // and the rows of missing files on either side of a piece's end are deleted.
+    void folderCheckInPieces()
+    {
+        QFETCH(QString, backend);
+        VINTORA_OPEN_CATALOGUE(cat, backend);
+        catalogue::TdmComming dm(cat.url());
+        db::Connection& c = dm.cnVintora();
+        seed(c);
+        QTemporaryDir dir;
+        RecordingChooser chooser;
+        import::TImportMp3TagDM engine(dm, chooser);
+        const test::Mp3Tags t = queen(QStringLiteral("Mustapha"), QStringLiteral("1"));
+        const QString first = dir.filePath(QStringLiteral("0000.mp3"));
+        QVERIFY(test::writeFile(first, test::mp3File(&t)));
+        const int firstId = importOne(engine, first).fileId;
+        QVERIFY(firstId > 0);
+        const int directory = count(c, QStringLiteral("SELECT Directory FROM MediumMpegFile WHERE ID = :ID"),
+                                    {{QStringLiteral("ID"), firstId}});
+        const int total = 2101;
+        const QList<int> missing{999, 1000, 1001, 2000, 2100};
+        {
+            db::Transaction tr(c);
+            for (int i = 1; i < total; ++i) {
+                const QString name = QStringLiteral("%1.mp3").arg(i, 4, 10, QLatin1Char('0'));
+                c.execute(QStringLiteral("INSERT INTO MediumMpegFile (Directory, Name) VALUES (:D, :N)"),
+                          {{QStringLiteral("D"), directory}, {QStringLiteral("N"), name}});
+                if (!missing.contains(i))
+                    QVERIFY(test::writeFile(dir.filePath(name), QByteArray()));
+            }
+            tr.commit();
+        }
+        import::CheckFolderLines view;
+        engine.CheckFolderFiles(dir.path(), view);
+        QCOMPARE(view.lines.first(), S("Зарегистророванно %1 файлов.").arg(total));
+        QCOMPARE(view.maximum, total);
+        const QStringList gone = view.lines.filter(S(" отсутствует, запись удалена"));
+        QStringList expected;
+        for (int i : missing)
+            expected << QDir::cleanPath(dir.filePath(QStringLiteral("%1.mp3").arg(i, 4, 10, QLatin1Char('0'))))
+                            + S(" отсутствует, запись удалена");
+        QCOMPARE(gone, expected);
+        QCOMPARE(view.lines.last(), S("Обработано %1% файлов.").arg(QLocale::system().toString(100.0, 'f', 1)));
+        QCOMPARE(count(c, QStringLiteral("SELECT COUNT(*) FROM MediumMpegFile")), total - int(missing.size()));
+    }
+
     void placeCacheKeepsFirstMedium_data()
     {
         test::addBackendColumn();
