@@ -38,7 +38,7 @@ TcoDBGridEh::TcoDBGridEh(QWidget* parent)
         if (isSignalConnected(QMetaMethod::fromSignal(&TcoDBGridEh::rowDoubleClicked)))
             emit rowDoubleClicked();
         else
-            m_hintArmed = true;
+            m_hintArmed = m_showHintData;
     });
 }
 

@@ -37,6 +37,9 @@ public:
     // The record hint: each visible field's title, ": " and its text, one per line.
     QString recordHintText() const;
     bool hintArmed() const { return m_hintArmed; }
+    // Double-clicks arm the record hint (default on) unless a handler listens.
+    void setShowHintData(bool on) { m_showHintData = on; m_hintArmed = m_hintArmed && on; }
+    bool showHintData() const { return m_showHintData; }
 
     // Layout of the columns under a section of the program key.
     void saveLayout(const QString& section) const;
@@ -60,6 +63,7 @@ private:
     QList<QPair<int, bool>> m_markers;
     bool m_titleSort = true;
     bool m_hintArmed = false;
+    bool m_showHintData = true;
     bool m_following = false;
 };
 

@@ -95,12 +95,15 @@ void TcoHint::showText(const QPoint& globalPos, const QString& text, QWidget* ov
         return;
     }
     applyLook();
-    m_window->setText(text);
+    // Hints are written with CR LF or CR alone between their lines.
+    QString lines = text;
+    lines.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    m_window->setText(lines);
     // Wrap only what is wider than the hint width.
     const QRect bound = m_window->fontMetrics().boundingRect(QRect(0, 0, HintWidth, 100000),
-                                                             Qt::TextWordWrap, text);
-    const int margins = 2 * (m_window->margin() + 1);
-    const QSize size(bound.width() + margins + 2, bound.height() + margins);
+                                                             Qt::TextWordWrap, lines);
+    const int width = bound.width() + 2 * (m_window->margin() + 1) + 2;
+    const QSize size(width, m_window->heightForWidth(width));
     m_window->resize(size);
     QScreen* screen = QGuiApplication::screenAt(globalPos);
     if (!screen)

@@ -382,9 +382,13 @@ private slots:
 
         // A window that handles double-clicks itself gets them; no hint arms.
         int handled = 0;
-        connect(&grid, &TcoDBGridEh::rowDoubleClicked, this, [&handled] { ++handled; });
+        const auto handler = connect(&grid, &TcoDBGridEh::rowDoubleClicked, this, [&handled] { ++handled; });
         QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, row2);
         QCOMPARE(handled, 1);
+        QVERIFY(!grid.hintArmed());
+        disconnect(handler);
+        grid.setShowHintData(false);
+        QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, row2);
         QVERIFY(!grid.hintArmed());
     }
 
@@ -671,6 +675,11 @@ private slots:
         QCOMPARE(hint->window()->windowOpacity() < 1.0, true);
         QTest::mouseClick(&w, Qt::LeftButton);
         QVERIFY(!hint->isShown());
+
+        // Lines of hints are separated by CR LF or by CR alone (the version history).
+        hint->showText(w.mapToGlobal(QPoint(5, 5)), QStringLiteral("Версия программы.\rПеренос данных:\r\nмиграция 3"), &w);
+        QCOMPARE(hint->text(), QStringLiteral("Версия программы.\nПеренос данных:\nмиграция 3"));
+        hint->hideText();
     }
 };
 
