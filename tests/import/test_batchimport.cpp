@@ -1,5 +1,6 @@
 // The batch import as a child process: killed midway it leaves a sound catalogue with every
-// file registered so far complete, and a second run finishes without duplicate rows.
+// file registered so far complete and its folder marked as not finished, and a second run
+// finishes without duplicate rows and removes the mark.
 #include "mp3maker.h"
 #include "platform/db/connection.h"
 
@@ -70,6 +71,8 @@ private slots:
         QCOMPARE(c->scalar(QStringLiteral("SELECT COUNT(*) FROM MediumMpegFile WHERE Size IS NULL OR Age IS NULL")).toInt(), 0);
         QCOMPARE(c->scalar(QStringLiteral("SELECT COUNT(*) FROM MediumMpegDir d LEFT JOIN Album a ON a.ID = d.Album "
                                           "WHERE a.ID IS NULL")).toInt(), 0);
+        const db::Params folder{{QStringLiteral("P"), music + QLatin1Char('/')}};
+        QCOMPARE(c->scalar(QStringLiteral("SELECT COUNT(*) FROM MpegScanNoDone WHERE Path = :P"), folder).toInt(), 1);
         c.reset();
 
         QProcess second;
@@ -87,6 +90,44 @@ private slots:
         QCOMPARE(c->scalar(QStringLiteral("SELECT COUNT(*) FROM Album WHERE Title LIKE 'Album %'")).toInt(), 8);
         QCOMPARE(c->scalar(QStringLiteral("SELECT COUNT(*) FROM Track")).toInt(), total);
         QCOMPARE(c->scalar(QStringLiteral("SELECT COUNT(*) FROM MediumMpegDir")).toInt(), 8);
+        QCOMPARE(c->scalar(QStringLiteral("SELECT COUNT(*) FROM MpegScanNoDone")).toInt(), 0);
+    }
+
+    // Files skipped for a question no one answered leave the folder marked; the run that does
+    // them all removes the mark. A folder without MP3 files is not marked at all.
+    void unresolvedKeepMark()
+    {
+        QTemporaryDir dir;
+        const QString music = dir.filePath(QStringLiteral("music"));
+        const QString empty = dir.filePath(QStringLiteral("empty"));
+        QVERIFY(QDir().mkpath(music) && QDir().mkpath(empty));
+        test::Mp3Tags t;
+        t.artist = QStringLiteral("Nobody Known");
+        t.album = QStringLiteral("Nothing");
+        t.title = QStringLiteral("Song");
+        QVERIFY(test::writeFile(music + QStringLiteral("/a.mp3"), test::mp3File(&t)));
+        const QString url = QStringLiteral("sqlite://") + dir.filePath(QStringLiteral("c.db"));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("VINTORA_LOG_DIR"), dir.path());
+        auto run = [&](const QStringList& extra, const QString& folder) {
+            QProcess p;
+            p.setProcessEnvironment(env);
+            p.start(QStringLiteral(VINTORA_CLI), QStringList{QStringLiteral("import"), QStringLiteral("--db"), url} + extra
+                                                     + QStringList{folder});
+            return p.waitForFinished(60000) ? p.exitCode() : -1;
+        };
+        auto marks = [&]() {
+            auto c = db::Connection::open(url);
+            return c->scalar(QStringLiteral("SELECT COUNT(*) FROM MpegScanNoDone WHERE Path = :P"),
+                             {{QStringLiteral("P"), music + QLatin1Char('/')}}).toInt();
+        };
+        QCOMPARE(run({}, music), 1);
+        QCOMPARE(marks(), 1);
+        QCOMPARE(run({QStringLiteral("--create")}, music), 0);
+        QCOMPARE(marks(), 0);
+        QCOMPARE(run({}, empty), 0);
+        auto c = db::Connection::open(url);
+        QCOMPARE(c->scalar(QStringLiteral("SELECT COUNT(*) FROM MpegScanNoDone")).toInt(), 0);
     }
 };
 

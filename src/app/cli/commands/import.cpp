@@ -1,13 +1,18 @@
 // vintora-cli import [--db URL] [--create] FOLDER: the tag import of a folder tree without a
 // display. Questions no one can answer are reported and their files skipped, or with --create
-// the missing rows are made from the tags.
+// the missing rows are made from the tags. The folder is marked as a scan not finished while the
+// run goes on, as the import window does, and stays marked unless every file was done.
 #include "audio/tmpegaudio.h"
 #include "catalogue/tdmcomming.h"
 #include "cli/cliutil.h"
+#include "import/filewalk.h"
+#include "import/importroutines.h"
 #include "import/tbatchchooser.h"
 #include "import/timportmp3tagdm.h"
 #include "platform/db/connection.h"
+#include "platform/db/routines.h"
 #include "platform/os/files.h"
+#include "platform/os/system.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,6 +26,14 @@ namespace {
 QString S(const char* text)
 {
     return QString::fromUtf8(text);
+}
+
+// "+" marks the folder of this computer as a scan not finished, "-" removes the mark.
+void markFolder(db::Connection& c, const QString& action, const QString& folder)
+{
+    db::callRoutine(c, QStringLiteral("ExecDirNoDone;1"),
+                    {{QStringLiteral("@R"), action}, {QStringLiteral("@CMP"), os::getComputerNameText()},
+                     {QStringLiteral("@PH"), folder}});
 }
 
 } // namespace
@@ -42,14 +55,19 @@ int command_import(const QStringList& arguments)
     import::TImportMp3TagDM engine(dm, chooser);
     audio::TMPEGaudio reader;
 
-    QStringList files;
-    os::findFilesByExt(folder, QStringLiteral("mp3"), files, {}, QStringLiteral(".skip"));
+    import::registerRoutines();
+
+    // The files are taken as the walk finds them, so that a tree of any size costs the same memory.
+    import::FileWalk walk(folder, QStringLiteral("mp3"), QStringLiteral(".skip"));
     const bool terminal = isatty(fileno(stderr));
+    qlonglong found = 0;
     int visited = 0, processed = 0, errors = 0, unresolved = 0;
-    for (qsizetype i = 0; i < files.size(); ++i) {
-        const QString& path = files[i];
-        if (terminal && (i % 50 == 0 || i + 1 == files.size())) {
-            std::fprintf(stderr, "\r%lld / %lld", qlonglong(i + 1), qlonglong(files.size()));
+    QString path;
+    while (walk.next(path)) {
+        if (found++ == 0)
+            markFolder(dm.cnVintora(), QStringLiteral("+"), folder);
+        if (terminal && found % 50 == 1) {
+            std::fprintf(stderr, "\r%lld", found);
             std::fflush(stderr);
         }
         if (!QFileInfo::exists(path)) {
@@ -78,8 +96,10 @@ int command_import(const QStringList& arguments)
         }
         dm.importState.reset();
     }
-    if (terminal && !files.isEmpty())
-        std::fprintf(stderr, "\n");
+    if (terminal && found > 0)
+        std::fprintf(stderr, "\r%lld\n", found);
+    if (found > 0 && errors == 0 && unresolved == 0)
+        markFolder(dm.cnVintora(), QStringLiteral("-"), folder);
 
     printLine(QStringLiteral("-----"));
     printLine(S("Файлов %1, обработано %2, ошибок %3.").arg(visited).arg(processed).arg(errors));
