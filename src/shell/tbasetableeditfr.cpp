@@ -75,6 +75,17 @@ void TBASETableEditFR::cancelClicked()
 void TBASETableEditFR::resizeEvent(QResizeEvent* event)
 {
     TBASERootFR::resizeEvent(event);
+    fitWholeRows();
+}
+
+void TBASETableEditFR::showEvent(QShowEvent* event)
+{
+    TBASERootFR::showEvent(event);
+    fitWholeRows();
+}
+
+void TBASETableEditFR::fitWholeRows()
+{
     if (m_fitting || !isVisible())
         return;
     // Whole rows only: the pixels below the last whole row are given up at the top, so a

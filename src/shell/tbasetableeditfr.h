@@ -37,8 +37,10 @@ public:
 protected:
     void cancelClicked() override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void fitWholeRows();
     bool m_fitting = false;
 };
 

@@ -23,6 +23,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -275,7 +276,18 @@ private slots:
         frame.taData->open();
         QVERIFY(frame.acEdit->isEnabled());
         QVERIFY(frame.acDelete->isEnabled());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
         frame.OpenFrame();
+        // Whole grid rows: the frame gave up its leftover pixels at the top, its bottom stayed.
+        QVERIFY(frame.grData->emptyRow() <= 0);
+        const int bottom = frame.geometry().bottom();
+        QCOMPARE(bottom, w.height() - 5 - 1);
+        const int half = frame.grData->verticalHeader()->defaultSectionSize() / 2;
+        frame.setGeometry(frame.x(), frame.y() - half, frame.width(), frame.height() + half);
+        QVERIFY(frame.grData->emptyRow() <= 0);
+        QCOMPARE(frame.geometry().bottom(), bottom);
+        QCOMPARE(frame.x(), 5);
         frame.taData->edit();
         frame.taData->setValue(QStringLiteral("New"), QStringLiteral("changed"));
         QTest::mouseClick(frame.btCancel, Qt::LeftButton);

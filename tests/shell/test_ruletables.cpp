@@ -199,7 +199,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(w));
         w->resize(678, height);
         QTRY_VERIFY(w->height() <= height);
-        QCOMPARE(w->grTable->emptyRow(), 0);
+        QVERIFY(w->grTable->emptyRow() <= 0);
         QVERIFY(height - w->height() < w->grTable->verticalHeader()->defaultSectionSize());
     }
 
