@@ -6,6 +6,8 @@
 #include "shell/tcodbgrideh.h"
 #include "text/stringhelpers.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -42,15 +44,9 @@ TBASEChoiceDBGridEditFR::TBASEChoiceDBGridEditFR(QWidget* owner, int option, boo
     alChoice->setRule(acStartOver, [this](QAction* a) {
         a->setVisible(!m_initialText.isEmpty() && m_initialText != edFind->text());
     });
-    alChoice->setRule(acPastFind, [](QAction* a) {
-        bool any = false;
-        try {
-            any = !text::GetClipboardText().isEmpty();
-        } catch (...) {
-            any = false; // a clipboard that cannot be read offers nothing
-        }
-        a->setEnabled(any);
-    });
+    // The clipboard is asked when it changes, not at every pause of the event loop.
+    updatePastFind();
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &TBASEChoiceDBGridEditFR::updatePastFind);
     btStartOver = new TcoButton(this);
     btStartOver->setDefaultAction(acStartOver);
     btStartOver->setImageIndex(TBASEDataDM::ToolFirst);
@@ -68,6 +64,17 @@ TBASEChoiceDBGridEditFR::TBASEChoiceDBGridEditFR(QWidget* owner, int option, boo
         search();
         alChoice->update();
     });
+}
+
+void TBASEChoiceDBGridEditFR::updatePastFind()
+{
+    bool any = false;
+    try {
+        any = !text::GetClipboardText().isEmpty();
+    } catch (...) {
+        any = false; // a clipboard that cannot be read offers nothing
+    }
+    acPastFind->setEnabled(any);
 }
 
 void TBASEChoiceDBGridEditFR::setSearchRoutine(const QString& routine, const QString& input)

@@ -33,6 +33,8 @@ public:
     static QString blankSearchText() { return QString(QChar(31)); }
 
 private:
+    void updatePastFind();
+
     int m_option = 0;
     QString m_initialText;
 };

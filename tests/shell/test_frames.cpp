@@ -162,10 +162,8 @@ private slots:
         TPlainFM w;
         TWordFindFR frame(&w, {});
         QGuiApplication::clipboard()->clear();
-        frame.alChoice->update();
         QVERIFY(!frame.acPastFind->isEnabled());
         QGuiApplication::clipboard()->setText(QStringLiteral("alp"));
-        frame.alChoice->update();
         QVERIFY(frame.acPastFind->isEnabled());
         frame.acPastFind->trigger();
         QCOMPARE(frame.edFind->text(), QStringLiteral("alp"));
