@@ -2,6 +2,8 @@
 
 #include "shell/tcocolors.h"
 
+#include <QEvent>
+
 namespace vintora::shell {
 
 TcoCheckListBox::TcoCheckListBox(QWidget* parent)
@@ -29,6 +31,13 @@ void TcoCheckListBox::setChecked(int row, bool checked)
 {
     if (QListWidgetItem* i = item(row))
         i->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+}
+
+void TcoCheckListBox::changeEvent(QEvent* event)
+{
+    QListWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        TcoColors::applyInput(this, !isEnabled());
 }
 
 } // namespace vintora::shell

@@ -11,6 +11,10 @@ public:
     QListWidgetItem* addCheckItem(const QString& text, bool checked = false);
     bool isChecked(int row) const;
     void setChecked(int row, bool checked);
+
+protected:
+    // Disabled, the list takes the button face.
+    void changeEvent(QEvent* event) override;
 };
 
 } // namespace vintora::shell

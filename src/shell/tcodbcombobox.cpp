@@ -55,7 +55,7 @@ void TcoDBComboBox::choose(int index)
 {
     if (m_showing || index < 0 || index >= count())
         return;
-    if (m_readOnly || m_link->fieldReadOnly()) {
+    if (m_readOnly || (m_link->dataSource() && m_link->fieldReadOnly())) {
         m_link->refresh();
         return;
     }
@@ -119,7 +119,8 @@ void TcoDBComboBox::changeEvent(QEvent* event)
 
 void TcoDBComboBox::recolour()
 {
-    const bool inactive = m_readOnly || !isEnabled() || m_link->fieldReadOnly();
+    // An unbound combo (not yet given its source) keeps the input colour.
+    const bool inactive = m_readOnly || !isEnabled() || (m_link->dataSource() && m_link->fieldReadOnly());
     TcoColors::applyInput(this, inactive);
     QPalette p = palette();
     p.setColor(QPalette::Button, inactive ? TcoColors::buttonFace() : TcoColors::inputColor());

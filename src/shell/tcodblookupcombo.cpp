@@ -103,6 +103,7 @@ void TcoDBLookupCombo::setKeyValue(const QVariant& key)
 void TcoDBLookupCombo::showField(const QVariant& value, bool active)
 {
     setKeyValue(active ? value : QVariant());
+    recolour();
 }
 
 void TcoDBLookupCombo::chosen(int index)
@@ -153,7 +154,8 @@ void TcoDBLookupCombo::changeEvent(QEvent* event)
 
 void TcoDBLookupCombo::recolour()
 {
-    TcoColors::applyInput(this, m_readOnly || !isEnabled());
+    // Bound to a field the client may not change, it is painted read-only too.
+    TcoColors::applyInput(this, m_readOnly || !isEnabled() || (m_link->dataSource() && m_link->fieldReadOnly()));
 }
 
 } // namespace vintora::shell

@@ -2,6 +2,8 @@
 
 #include "shell/tcocolors.h"
 
+#include <QEvent>
+
 #include <QFontMetrics>
 
 namespace vintora::shell {
@@ -34,6 +36,13 @@ void TcoListBox::horizontalLine()
     const int dash = std::max(1, QFontMetrics(font()).horizontalAdvance(QChar(0x2014)));
     const int n = std::max(0, viewport()->width() / dash - 1);
     addLastLine(QString(n, QChar(0x2014)));
+}
+
+void TcoListBox::changeEvent(QEvent* event)
+{
+    QListWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        TcoColors::applyInput(this, !isEnabled());
 }
 
 } // namespace vintora::shell

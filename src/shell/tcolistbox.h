@@ -14,6 +14,10 @@ public:
     void updateLastLine(const QString& text);
     // A line of em dashes as wide as the visible area, less one dash.
     void horizontalLine();
+
+protected:
+    // Disabled, the list takes the button face.
+    void changeEvent(QEvent* event) override;
 };
 
 } // namespace vintora::shell

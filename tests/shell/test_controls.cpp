@@ -8,9 +8,11 @@
 #include "shell/tcodbedit.h"
 #include "shell/tcodbgrideh.h"
 #include "shell/tcodbimage.h"
+#include "shell/tcodblookupcombo.h"
 #include "shell/tcodbmemo.h"
 #include "shell/tcoedit.h"
 #include "shell/tcohint.h"
+#include "shell/tcolistbox.h"
 #include "shell/tcoprogressbar.h"
 #include "shell/tcoshellfolderbrowse.h"
 
@@ -134,6 +136,8 @@ private slots:
         QTest::newRow("memo read-only") << QStringLiteral("memo-readonly");
         QTest::newRow("data-aware edit read-only") << QStringLiteral("dbedit-readonly");
         QTest::newRow("combo read-only") << QStringLiteral("combo-readonly");
+        QTest::newRow("lookup combo read-only") << QStringLiteral("lookup-readonly");
+        QTest::newRow("list box disabled") << QStringLiteral("list-disabled");
     }
     void inputColourFollowsState()
     {
@@ -165,6 +169,15 @@ private slots:
             e->bind(&source, QStringLiteral("Name"));
             w.reset(e);
             inactive = [e](bool on) { e->setReadOnly(on); };
+        } else if (how == QLatin1String("lookup-readonly")) {
+            auto* c = new TcoDBLookupCombo;
+            c->bind(&source, QStringLiteral("Name"));
+            w.reset(c);
+            inactive = [c](bool on) { c->setReadOnly(on); };
+        } else if (how == QLatin1String("list-disabled")) {
+            auto* l = new TcoListBox;
+            w.reset(l);
+            inactive = [l](bool on) { l->setEnabled(!on); };
         } else {
             auto* c = new TcoDBComboBox;
             c->bind(&source, QStringLiteral("Name"));
