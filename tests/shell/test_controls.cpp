@@ -507,6 +507,42 @@ private slots:
         QCOMPARE(box.image().size(), QSize(40, 30));
     }
 
+    // A pasted cover reaches the catalogue's picture column as JPEG on both servers.
+    void pastedCoverStoredInCatalogue_data()
+    {
+        test::addBackendColumn();
+        test::addBackendRows();
+    }
+    void pastedCoverStoredInCatalogue()
+    {
+        QFETCH(QString, backend);
+        VINTORA_OPEN_CATALOGUE(cat, backend);
+        db::Connection& c = cat.connection();
+        c.execute(QStringLiteral("INSERT INTO Performer (ID, LastName) VALUES (:ID, :Name)"),
+                  {{QStringLiteral("ID"), 1}, {QStringLiteral("Name"), QStringLiteral("Исполнитель")}});
+        c.execute(QStringLiteral("INSERT INTO Album (ID, Performer, Title) VALUES (:ID, :P, :T)"),
+                  {{QStringLiteral("ID"), 7}, {QStringLiteral("P"), 1}, {QStringLiteral("T"), QStringLiteral("Альбом")}});
+        db::DataSet album(&c);
+        album.setSql(QStringLiteral("select * from Album where ID = :ID"));
+        album.setParam(QStringLiteral("ID"), 7);
+        album.open();
+        ui::DataSource source(&album);
+        TcoDBImage box;
+        box.bind(&source, QStringLiteral("Picture"));
+        QCOMPARE(box.kind(), TcoDBImage::PictureKind::None);
+        QApplication::clipboard()->setImage(testPicture());
+        QVERIFY(box.pasteFromClipboard());
+        album.post();
+
+        db::DataSet again(&c);
+        again.setSql(QStringLiteral("select Picture from Album where ID = :ID"));
+        again.setParam(QStringLiteral("ID"), 7);
+        again.open();
+        const QByteArray stored = again.value(QStringLiteral("Picture")).toByteArray();
+        QCOMPARE(TcoDBImage::kindOf(stored), TcoDBImage::PictureKind::Jpeg);
+        QCOMPARE(TcoDBImage::decode(stored).size(), QSize(40, 30));
+    }
+
     void pasteRefusedWhereNothingMayChange_data()
     {
         QTest::addColumn<QString>("why");
