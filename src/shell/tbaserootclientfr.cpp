@@ -16,11 +16,12 @@
 namespace vintora::shell {
 
 TBASERootClientFR::TBASERootClientFR(TBASERootFM* owner, std::function<void()> onClose)
-    : QFrame(owner->pnBase)
+    : QFrame(owner)
     , m_owner(owner)
     , m_onClose(std::move(onClose))
 {
     setMinimumSize(600, 400);
+    setAutoFillBackground(true); // it covers what the window shows beneath
     auto* all = new QVBoxLayout(this);
     all->setContentsMargins(0, 0, 0, 0);
     all->setSpacing(0);
@@ -61,7 +62,6 @@ TBASERootClientFR::TBASERootClientFR(TBASERootFM* owner, std::function<void()> o
     if (TMainFM* main = TMainFM::instance(); main && main->pmExecute())
         TBASERootFM::CopyMenuToToolbar(executeMenu, main->pmExecute());
 
-    owner->pnBase->layout()->addWidget(this);
     // Closing the window destroys its frames after the descendants' parts are gone, so the
     // layout is saved while the window is being closed, when every part still exists.
     owner->installEventFilter(this);
@@ -120,6 +120,9 @@ bool TBASERootClientFR::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_owner && event->type() == QEvent::Close && m_layoutLoaded)
         storeLayout();
+    // Over the whole client area, whatever the window holds beneath.
+    if (watched == m_owner && event->type() == QEvent::Resize && isVisibleTo(m_owner))
+        setGeometry(m_owner->rect());
     return QFrame::eventFilter(watched, event);
 }
 
@@ -134,6 +137,8 @@ void TBASERootClientFR::ShowClient()
             m_owner->setWindowTitle(m_savedCaption + QStringLiteral(" • ") + m_helpKeyword);
     }
     m_showing = true;
+    if (m_owner)
+        setGeometry(m_owner->rect());
     show();
     raise();
     alMain->update();

@@ -392,6 +392,9 @@ private slots:
             a->ShowClient();
             QVERIFY(a->isVisible());
             QVERIFY(!w->tbMain->isVisible());
+            QCOMPARE(a->geometry(), w->rect());
+            w->resize(900, 650);
+            QTRY_COMPARE(a->geometry(), w->rect());
             QCOMPARE(w->windowTitle(), QStringLiteral("Детальное описание • Исполнитель"));
             QVERIFY(a->objectName().startsWith(QStringLiteral("WordDetailFR")));
             b->ShowClient();
