@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <cmath>
+#include <optional>
 
 namespace vintora::import {
 
@@ -165,13 +166,18 @@ void TImportMp3TagDM::ImportFile(const QString& path, const audio::TMPEGaudio& r
     auto writeAll = [this, path, finished]() {
         int fileId = -1;
         {
-            db::Transaction t(connection());
+            // Inside a caller's transaction (a batch that keeps the rows it made for the file
+            // with the file) the writes are part of that one, and are lost with it.
+            std::optional<db::Transaction> t;
+            if (connection().transactionDepth() == 0)
+                t.emplace(connection());
             LinkPerformerGenre();
             FillTrackGaps();
             SetTrackPerformer();
             WriteStreamInfo(path, m_stream);
             fileId = m_lastFileId;
-            t.commit();
+            if (t)
+                t->commit();
         }
         finished(fileId);
     };
@@ -406,13 +412,22 @@ int TImportMp3TagDM::registerFile(const QString& path, const StreamInfo* info)
     const int place = FindPlace(path);
     if (place <= 0)
         return -1;
-    const int dir = FindDirectory(path, place, m_state.AlbumID);
+    db::Connection& c = connection();
+    const QString name = fileNameOf(path);
+    // The album's directory of the folder and the file in it, in one look; FindDirectory adds
+    // the directory when there is none.
+    const db::RowSet known = c.select(
+        QStringLiteral("SELECT d.ID, f.ID FROM MediumMpegDir d LEFT JOIN MediumMpegFile f ON f.Directory = d.ID AND f.Name = :Name "
+                       "WHERE d.Album = :Album AND d.Place = :Place AND d.Path = :Path ORDER BY d.ID, f.ID LIMIT 1"),
+        {{QStringLiteral("Name"), name}, {QStringLiteral("Album"), m_state.AlbumID}, {QStringLiteral("Place"), place},
+         {QStringLiteral("Path"), os::dirWithoutDrive(folderOf(path))}});
+    int dir = known.isEmpty() ? 0 : idOf(known.rows.first().at(0));
+    int found = known.isEmpty() ? 0 : idOf(known.rows.first().at(1));
+    if (dir <= 0)
+        dir = FindDirectory(path, place, m_state.AlbumID);
     if (dir <= 0)
         return -1;
-    db::Connection& c = connection();
-    db::Params p{{QStringLiteral("Dir"), dir}, {QStringLiteral("Name"), fileNameOf(path)}};
-    const int found = idOf(c.scalar(
-        QStringLiteral("SELECT ID FROM MediumMpegFile WHERE Directory = :Dir AND Name = :Name ORDER BY ID LIMIT 1"), p));
+    db::Params p{{QStringLiteral("Dir"), dir}, {QStringLiteral("Name"), name}};
     if (!info) {
         if (found > 0)
             return found;

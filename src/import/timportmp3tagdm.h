@@ -53,10 +53,11 @@ public:
     void CollectValues(const QString& path, const audio::TMPEGaudio& reader);
 
     // The whole procedure for one file the reader has just read: collect, resolve (asking when
-    // needed), then all writes in one transaction. finished(fileId) is called once the file is
-    // done (fileId -1 when it could not be registered); cancelled() when a question was
-    // cancelled, with nothing of the file written. Database errors are raised to whoever
-    // called the step that met them.
+    // needed), then all writes in one transaction (the caller's, when one is open, so that a
+    // batch keeps the rows it made for the file with the file). finished(fileId) is called
+    // once the file is done (fileId -1 when it could not be registered); cancelled() when a
+    // question was cancelled, with nothing of the file written. Database errors are raised to
+    // whoever called the step that met them.
     void ImportFile(const QString& path, const audio::TMPEGaudio& reader, std::function<void(int fileId)> finished,
                     std::function<void()> cancelled);
 
