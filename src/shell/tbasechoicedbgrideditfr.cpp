@@ -31,8 +31,10 @@ TBASEChoiceDBGridEditFR::TBASEChoiceDBGridEditFR(QWidget* owner, int option, boo
     content->insertWidget(content->indexOf(grChoice), edFind);
 
     // Search frames only choose.
-    for (QAction* a : {acInsert, acEdit, acDelete})
+    for (QAction* a : {acInsert, acEdit, acDelete}) {
         alChoice->setRule(a, [](QAction* x) { x->setVisible(false); });
+        a->setVisible(false);
+    }
     grChoice->horizontalHeader()->hide();
     grChoice->setTitleSort(false);
     // The routine's Name column is the title of the row.
@@ -47,14 +49,17 @@ TBASEChoiceDBGridEditFR::TBASEChoiceDBGridEditFR(QWidget* owner, int option, boo
     // The clipboard is asked when it changes, not at every pause of the event loop.
     updatePastFind();
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &TBASEChoiceDBGridEditFR::updatePastFind);
+    acStartOver->setIcon(TBASEDataDM::toolIcon(TBASEDataDM::ToolFirst));
+    acPastFind->setIcon(TBASEDataDM::toolIcon(TBASEDataDM::ToolFind));
     btStartOver = new TcoButton(this);
     btStartOver->setDefaultAction(acStartOver);
-    btStartOver->setImageIndex(TBASEDataDM::ToolFirst);
+    btStartOver->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     btStartOver->setObjectName(QStringLiteral("btStartOver"));
     btPastFind = new TcoButton(this);
     btPastFind->setDefaultAction(acPastFind);
-    btPastFind->setImageIndex(TBASEDataDM::ToolFind);
+    btPastFind->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     btPastFind->setObjectName(QStringLiteral("btPastFind"));
+    connect(acStartOver, &QAction::changed, btStartOver, [this] { btStartOver->setVisible(acStartOver->isVisible()); });
     blButton->insertWidget(0, btStartOver);
     blButton->insertWidget(1, btPastFind);
 

@@ -52,10 +52,12 @@ TBASEChoiceDBGridFR::TBASEChoiceDBGridFR(QWidget* owner)
     connect(dsChoice, &ui::DataSource::dataChanged, alChoice, &ui::ActionList::update);
 
     auto bound = [this](QAction* a, int icon) {
+        // The icon lives on the action: a bound button takes the action's look on every change.
+        a->setIcon(TBASEDataDM::toolIcon(icon));
         auto* b = new TcoButton(this);
         b->setDefaultAction(a);
-        b->setImageIndex(icon);
         b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        connect(a, &QAction::changed, b, [a, b] { b->setVisible(a->isVisible()); });
         return b;
     };
     btAppend = bound(acInsert, TBASEDataDM::ToolInsert);

@@ -47,10 +47,12 @@ TBASETableEditFR::TBASETableEditFR(QWidget* owner)
     connect(dsData, &ui::DataSource::stateChanged, alData, &ui::ActionList::update);
 
     auto bound = [this](QAction* a, int icon, const char* name) {
+        // The icon lives on the action: a bound button takes the action's look on every change.
+        a->setIcon(TBASEDataDM::toolIcon(icon));
         auto* b = new TcoButton(this);
         b->setDefaultAction(a);
-        b->setImageIndex(icon);
         b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        connect(a, &QAction::changed, b, [a, b] { b->setVisible(a->isVisible()); });
         b->setObjectName(QString::fromLatin1(name));
         return b;
     };

@@ -145,8 +145,11 @@ private slots:
         frame.alChoice->update();
         QVERIFY(!frame.acStartOver->isVisible()); // the box still holds the initial text
         QVERIFY(!frame.acInsert->isVisible());
+        QVERIFY(!frame.btAppend->isVisibleTo(&frame) && !frame.btEdit->isVisibleTo(&frame) && !frame.btDelete->isVisibleTo(&frame));
+        QVERIFY(!frame.btStartOver->isVisibleTo(&frame));
         frame.edFind->setText(QStringLiteral("be"));
         QVERIFY(frame.acStartOver->isVisible());
+        QVERIFY(frame.btStartOver->isVisibleTo(&frame));
         frame.choose();
         QVERIFY(!frame.isVisible());
         QCOMPARE(chosen, beta);
