@@ -29,6 +29,9 @@ public:
     // Exactly one of chosen (with the chosen row's ID, > 0) or cancelled must be called once.
     virtual void choose(const ImportQuestion& question, std::function<void(int id)> chosen,
                         std::function<void()> cancelled) = 0;
+    // Whether a track question should carry the album's track with that title; finding it
+    // reads all the album's tracks, which a side that shows no choice can spare.
+    virtual bool wantsTrackPreselection() const { return true; }
 };
 
 } // namespace vintora::import

@@ -18,6 +18,7 @@ public:
 
     void choose(const ImportQuestion& question, std::function<void(int id)> chosen,
                 std::function<void()> cancelled) override;
+    bool wantsTrackPreselection() const override { return false; }
 
     // What the last unanswered question asked, for which values ("performer \"X\"").
     const QString& lastUnresolved() const { return m_lastUnresolved; }

@@ -154,6 +154,7 @@ void TImportMp3TagDM::CollectValues(const QString& path, const audio::TMPEGaudio
     if (m_state.LengthText.isEmpty())
         m_state.LengthText = QStringLiteral("??:??");
     m_stream = StreamInfo::from(path, reader);
+    m_fileBaseName = os::fileNameWithoutExt(path);
 }
 
 void TImportMp3TagDM::ImportFile(const QString& path, const audio::TMPEGaudio& reader,
@@ -289,12 +290,13 @@ void TImportMp3TagDM::ResolveTrack(Next next, Next cancelled)
     q.text = m_state.TrackTitle;
     q.albumId = m_state.AlbumID;
     q.number = m_state.TrackNumber;
-    q.fileBaseName.clear();
+    q.fileBaseName = m_fileBaseName;
     q.synonymKey = key;
     q.answererStoresSynonym = true;
-    const QVariant same = c.scalar(QStringLiteral("SELECT ID FROM Track WHERE Album = :AL AND Title = :TI ORDER BY ID LIMIT 1"),
-                                   {{QStringLiteral("AL"), m_state.AlbumID}, {QStringLiteral("TI"), m_state.TrackTitle}});
-    q.preselectedTrackId = idOf(same);
+    if (m_chooser.wantsTrackPreselection())
+        q.preselectedTrackId = idOf(c.scalar(
+            QStringLiteral("SELECT ID FROM Track WHERE Album = :AL AND Title = :TI ORDER BY ID LIMIT 1"),
+            {{QStringLiteral("AL"), m_state.AlbumID}, {QStringLiteral("TI"), m_state.TrackTitle}}));
     ask(q, [this, next](int id) {
         m_state.TrackID = id;
         next();

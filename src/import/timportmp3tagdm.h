@@ -95,6 +95,7 @@ private:
     IImportChooser& m_chooser;
     text::TSynonymDM m_synonyms;
     StreamInfo m_stream;
+    QString m_fileBaseName; // of the file being imported, for the track question
     QString m_placeLetter; // the mount point of the last place looked up; empty for none
     int m_placeId = 0;
     int m_lastFileId = -1; // the row WriteStreamInfo wrote, -1 when none

@@ -155,6 +155,7 @@ private slots:
         t3.year = QStringLiteral("1969");
         t3.title = QStringLiteral("Come Together");
         t3.track = QStringLiteral("1");
+        t3.originalArtist = QStringLiteral("Queen"); // the track's own performer
         const QString f3 = dir.filePath(QStringLiteral("03.mp3"));
         QVERIFY(test::writeFile(f3, test::mp3File(&t3)));
 
@@ -174,6 +175,8 @@ private slots:
         QCOMPARE(tracks.value(0, QStringLiteral("Lyrics")).toString(), QStringLiteral("Ibrahim"));
         QCOMPARE(tracks.value(1, QStringLiteral("Length")).toString(), QStringLiteral("3:05"));
         QVERIFY(tracks.value(1, QStringLiteral("Authors")).isNull());
+        QCOMPARE(count(c, QStringLiteral("SELECT Performer FROM Track WHERE Album = 9107 AND Number = 1")), 9001);
+        QCOMPARE(count(c, QStringLiteral("SELECT COUNT(*) FROM Track WHERE Performer IS NOT NULL")), 1);
 
         QCOMPARE(count(c, QStringLiteral("SELECT COUNT(*) FROM PerformerGenre WHERE Performer = 9001 AND Genre = 9201")), 1);
         QCOMPARE(count(c, QStringLiteral("SELECT COUNT(*) FROM PerformerGenre")), 1);
@@ -266,6 +269,21 @@ private slots:
         QCOMPARE(int(chooser.asked[0].kind), int(ImportQuestion::Genre));
         QCOMPARE(text::TSynonymDM(c).GetSynonym(QStringLiteral("G|Classic Rock")), 9201);
         QCOMPARE(count(c, QStringLiteral("SELECT COUNT(*) FROM PerformerGenre WHERE Performer = 9001 AND Genre = 9201")), 1);
+
+        // A track number the album lacks: the question shows the file's name and preselects
+        // the album's track of that title.
+        chooser.asked.clear();
+        const QString tf = dir.filePath(QStringLiteral("07 Mustapha (live).mp3"));
+        const test::Mp3Tags seven = queen(QStringLiteral("Mustapha"), QStringLiteral("7"));
+        QVERIFY(test::writeFile(tf, test::mp3File(&seven)));
+        const int mustapha = count(c, QStringLiteral("SELECT ID FROM Track WHERE Album = 9101 AND Number = 1"));
+        chooser.answers = {mustapha};
+        QVERIFY(importOne(engine, tf).finished);
+        QCOMPARE(chooser.asked.size(), 1);
+        QCOMPARE(int(chooser.asked[0].kind), int(ImportQuestion::Track));
+        QCOMPARE(chooser.asked[0].number, 7);
+        QCOMPARE(chooser.asked[0].fileBaseName, QStringLiteral("07 Mustapha (live)"));
+        QCOMPARE(chooser.asked[0].preselectedTrackId, mustapha);
     }
 
     void changeTestAndFolderCheck_data()
