@@ -1,6 +1,7 @@
 #include "shell/talbumroledelimiterfm.h"
 
 #include "catalogue/tdmcomming.h"
+#include "platform/db/dberror.h"
 #include "shell/tcodbcheckbox.h"
 #include "shell/tcodbedit.h"
 #include "shell/tcodbgrideh.h"
@@ -84,13 +85,22 @@ TAlbumRoleDelimiterFM* TAlbumRoleDelimiterFM::instance()
 
 QString TAlbumRoleDelimiterFM::itemForCode(const QString& item, const QString& codeText)
 {
+    const QString text = codeText.trimmed();
+    // An empty code box leaves the typed character (the catalogue derives its code); storing
+    // character 0 instead would lose what was typed and put a NUL into the table.
+    if (text.isEmpty()) {
+        if (item.isEmpty())
+            throw db::DbError(QStringLiteral("Введите символ или его код."));
+        return item;
+    }
     bool ok = false;
-    int code = codeText.trimmed().toInt(&ok);
-    if (!ok || code < 0 || code > 255)
-        code = 0;
+    const int code = text.toInt(&ok);
+    const QString c = ok && code >= 1 && code <= 255 ? charOf(code) : QString();
+    if (c.isEmpty() || c.at(0) == QChar::ReplacementCharacter)
+        throw db::DbError(QStringLiteral("Код символа должен быть числом от 1 до 255 (символ кодовой страницы 1251)."));
     if (!item.isEmpty() && codeOf(item.at(0)) == code)
         return item;
-    return charOf(code);
+    return c;
 }
 
 void ShowDelimiterRoleList()

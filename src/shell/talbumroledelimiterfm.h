@@ -18,7 +18,9 @@ public:
     TcoEdit* edCode;
     TcoDBCheckBox* cbActive;
 
-    // The character to store for the typed character and the code box's text.
+    // The character to store for the typed character and the code box's text: the code decides;
+    // an empty box keeps the typed character. A code that names no character raises DbError,
+    // so the row stays in its edit.
     static QString itemForCode(const QString& item, const QString& codeText);
 };
 

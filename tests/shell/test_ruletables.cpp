@@ -2,6 +2,7 @@
 // the role rule from a text and the delimiter code box; and a picture of one for the eye.
 #include "shellfixture.h"
 
+#include "platform/db/dberror.h"
 #include "shell/talbumroledelimiterfm.h"
 #include "shell/tcodbedit.h"
 #include "shell/tcodbgrideh.h"
@@ -74,17 +75,26 @@ private slots:
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("stored"); // null: refused
         QTest::newRow("code decides") << "x" << "45" << "-";
         QTest::newRow("matching code keeps") << ":" << "58" << ":";
         QTest::newRow("cyrillic by its byte") << "" << "192" << "А";
-        QTest::newRow("not a number") << "x" << "abc" << QString(QChar(0));
+        QTest::newRow("blanks around the code") << "" << " 47 " << "/";
+        QTest::newRow("empty box keeps the typed character") << "x" << "" << "x";
+        QTest::newRow("nothing at all") << "" << "" << QString();
+        QTest::newRow("not a number") << "x" << "abc" << QString();
+        QTest::newRow("zero") << "x" << "0" << QString();
+        QTest::newRow("beyond a byte") << "x" << "300" << QString();
     }
     void delimiterCode()
     {
         QFETCH(QString, item);
         QFETCH(QString, code);
         QFETCH(QString, stored);
+        if (stored.isNull()) {
+            QVERIFY_THROWS_EXCEPTION(db::DbError, TAlbumRoleDelimiterFM::itemForCode(item, code));
+            return;
+        }
         QCOMPARE(TAlbumRoleDelimiterFM::itemForCode(item, code), stored);
     }
 
@@ -104,6 +114,17 @@ private slots:
         QTest::keyClicks(w->edCode, QStringLiteral("47"));
         w->acDataPost->trigger();
         QCOMPARE(f.c().scalar(QStringLiteral("SELECT COUNT(*) FROM DelimiterRole WHERE Item = '/'")).toInt(), 1);
+        // A code that names no character is refused; the row stays in its edit and nothing is stored.
+        const int rows = f.c().scalar(QStringLiteral("SELECT COUNT(*) FROM DelimiterRole")).toInt();
+        w->acDataInsert->trigger();
+        QTest::keyClicks(w->edItem, QStringLiteral(";"));
+        QTest::keyClicks(w->edCode, QStringLiteral("abc"));
+        QVERIFY_THROWS_EXCEPTION(db::DbError, w->taTable->post());
+        QVERIFY(w->editing());
+        QCOMPARE(w->taTable->state(), db::DataSetState::Insert);
+        QCOMPARE(w->edItem->text(), QStringLiteral(";"));
+        QCOMPARE(f.c().scalar(QStringLiteral("SELECT COUNT(*) FROM DelimiterRole")).toInt(), rows);
+        w->acDataCancel->trigger();
     }
 
     void savedSubstituteReachesRules()
