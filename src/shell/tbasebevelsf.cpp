@@ -4,8 +4,7 @@
 
 namespace vintora::shell {
 
-TBASEBevelSF::TBASEBevelSF(QWidget* parent)
-    : QFrame(parent)
+TBASEBevelSF::TBASEBevelSF(QWidget* parent) : QFrame(parent)
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 1, 0, 1);

@@ -12,8 +12,7 @@
 
 namespace vintora::shell {
 
-TBASEChoiceComboFR::TBASEChoiceComboFR(QWidget* owner)
-    : TBASERootFR(owner)
+TBASEChoiceComboFR::TBASEChoiceComboFR(QWidget* owner) : TBASERootFR(owner)
 {
     resize(352, 137);
     setAnchors(Qt::TopEdge | Qt::RightEdge);

@@ -17,8 +17,7 @@ namespace vintora::shell {
 
 TBASEChoiceDBGridEditFR::TBASEChoiceDBGridEditFR(QWidget* owner, int option, bool topLeft,
                                                  std::function<void(const QVariant& key)> afterClose)
-    : TBASEChoiceDBGridFR(owner)
-    , m_option(option)
+    : TBASEChoiceDBGridFR(owner), m_option(option)
 {
     resize(488, 259);
     setAnchors(topLeft ? (Qt::TopEdge | Qt::LeftEdge) : (Qt::BottomEdge | Qt::RightEdge));
@@ -48,7 +47,8 @@ TBASEChoiceDBGridEditFR::TBASEChoiceDBGridEditFR(QWidget* owner, int option, boo
     });
     // The clipboard is asked when it changes, not at every pause of the event loop.
     updatePastFind();
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &TBASEChoiceDBGridEditFR::updatePastFind);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            &TBASEChoiceDBGridEditFR::updatePastFind);
     acStartOver->setIcon(TBASEDataDM::toolIcon(TBASEDataDM::ToolFirst));
     acPastFind->setIcon(TBASEDataDM::toolIcon(TBASEDataDM::ToolFind));
     btStartOver = new TcoButton(this);
@@ -59,7 +59,8 @@ TBASEChoiceDBGridEditFR::TBASEChoiceDBGridEditFR(QWidget* owner, int option, boo
     btPastFind->setDefaultAction(acPastFind);
     btPastFind->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     btPastFind->setObjectName(QStringLiteral("btPastFind"));
-    connect(acStartOver, &QAction::changed, btStartOver, [this] { btStartOver->setVisible(acStartOver->isVisible()); });
+    connect(acStartOver, &QAction::changed, btStartOver,
+            [this] { btStartOver->setVisible(acStartOver->isVisible()); });
     blButton->insertWidget(0, btStartOver);
     blButton->insertWidget(1, btPastFind);
 

@@ -12,8 +12,7 @@
 
 namespace vintora::shell {
 
-TBASEChoiceDBGridFR::TBASEChoiceDBGridFR(QWidget* owner)
-    : TBASERootFR(owner)
+TBASEChoiceDBGridFR::TBASEChoiceDBGridFR(QWidget* owner) : TBASERootFR(owner)
 {
     resize(445, 261);
     setAnchors(Qt::TopEdge | Qt::RightEdge);
@@ -47,7 +46,8 @@ TBASEChoiceDBGridFR::TBASEChoiceDBGridFR(QWidget* owner)
     acDelete->setEnabled(false);
     alChoice->setEnabledRule(acInsert, [this] { return taChoice->isActive(); });
     alChoice->setEnabledRule(acEdit, [this] { return taChoice->isActive() && taChoice->recordCount() > 0; });
-    alChoice->setEnabledRule(acDelete, [this] { return taChoice->isActive() && taChoice->recordCount() > 0; });
+    alChoice->setEnabledRule(acDelete,
+                             [this] { return taChoice->isActive() && taChoice->recordCount() > 0; });
     // The buttons follow the list at once (a search re-runs it on every keystroke).
     connect(dsChoice, &ui::DataSource::dataChanged, alChoice, &ui::ActionList::update);
 

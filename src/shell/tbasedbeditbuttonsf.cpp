@@ -8,8 +8,7 @@
 
 namespace vintora::shell {
 
-TBASEDBEditButtonSF::TBASEDBEditButtonSF(QWidget* parent)
-    : QFrame(parent)
+TBASEDBEditButtonSF::TBASEDBEditButtonSF(QWidget* parent) : QFrame(parent)
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 1, 0, 1);

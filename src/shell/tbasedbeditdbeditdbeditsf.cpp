@@ -7,8 +7,7 @@
 
 namespace vintora::shell {
 
-TBASEDBEditDBEditDBEditSF::TBASEDBEditDBEditDBEditSF(QWidget* parent)
-    : QFrame(parent)
+TBASEDBEditDBEditDBEditSF::TBASEDBEditDBEditDBEditSF(QWidget* parent) : QFrame(parent)
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 1, 0, 1);

@@ -7,8 +7,7 @@
 
 namespace vintora::shell {
 
-TBASEDBEditDBEditSF::TBASEDBEditDBEditSF(QWidget* parent)
-    : QFrame(parent)
+TBASEDBEditDBEditSF::TBASEDBEditDBEditSF(QWidget* parent) : QFrame(parent)
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 1, 0, 1);

@@ -8,8 +8,7 @@
 
 namespace vintora::shell {
 
-TBASEDBEditLabelSF::TBASEDBEditLabelSF(QWidget* parent)
-    : QFrame(parent)
+TBASEDBEditLabelSF::TBASEDBEditLabelSF(QWidget* parent) : QFrame(parent)
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 1, 0, 1);

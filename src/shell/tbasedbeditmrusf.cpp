@@ -10,8 +10,7 @@
 
 namespace vintora::shell {
 
-TBASEDBEditMRUSF::TBASEDBEditMRUSF(QWidget* parent)
-    : QFrame(parent)
+TBASEDBEditMRUSF::TBASEDBEditMRUSF(QWidget* parent) : QFrame(parent)
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 1, 0, 1);

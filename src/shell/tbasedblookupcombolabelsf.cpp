@@ -7,8 +7,7 @@
 
 namespace vintora::shell {
 
-TBASEDBLookupComboLabelSF::TBASEDBLookupComboLabelSF(QWidget* parent)
-    : QFrame(parent)
+TBASEDBLookupComboLabelSF::TBASEDBLookupComboLabelSF(QWidget* parent) : QFrame(parent)
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 1, 0, 1);

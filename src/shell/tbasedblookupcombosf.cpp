@@ -9,8 +9,7 @@
 
 namespace vintora::shell {
 
-TBASEDBLookupComboSF::TBASEDBLookupComboSF(QWidget* parent)
-    : QFrame(parent)
+TBASEDBLookupComboSF::TBASEDBLookupComboSF(QWidget* parent) : QFrame(parent)
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 1, 0, 1);

@@ -7,8 +7,7 @@
 
 namespace vintora::shell {
 
-TBASEDBMemoSF::TBASEDBMemoSF(QWidget* parent)
-    : QFrame(parent)
+TBASEDBMemoSF::TBASEDBMemoSF(QWidget* parent) : QFrame(parent)
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 1, 0, 1);

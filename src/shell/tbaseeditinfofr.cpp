@@ -4,8 +4,7 @@
 
 namespace vintora::shell {
 
-TBASEEditInfoFR::TBASEEditInfoFR(QWidget* owner, SavedKey savedKey)
-    : TBASEEditFR(owner, std::move(savedKey))
+TBASEEditInfoFR::TBASEEditInfoFR(QWidget* owner, SavedKey savedKey) : TBASEEditFR(owner, std::move(savedKey))
 {
     auto* cat = catalogue::TdmComming::instance();
     taInfo = new db::DataSet(cat ? &cat->cnVintora() : nullptr, this);

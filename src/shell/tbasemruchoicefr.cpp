@@ -14,14 +14,14 @@
 
 namespace vintora::shell {
 
-TBASEMRUChoiceFR::TBASEMRUChoiceFR(QWidget* owner)
-    : TBASERootFR(owner)
+TBASEMRUChoiceFR::TBASEMRUChoiceFR(QWidget* owner) : TBASERootFR(owner)
 {
     resize(619, 346);
     taMRU = new db::DataSet(nullptr, this);
     taMRU->setObjectName(QStringLiteral("taMRU"));
     // ID only serves the delete; the list shows the names.
-    taMRU->setSql(QStringLiteral("select ID, Name from MRUList\r\n  where Unit = :Un and Name >= :Nm\r\n  order by Name LIMIT 20"));
+    taMRU->setSql(QStringLiteral(
+        "select ID, Name from MRUList\r\n  where Unit = :Un and Name >= :Nm\r\n  order by Name LIMIT 20"));
     taMRU->setReadOnly(true);
     taMRU->setParam(QStringLiteral("Un"), QString());
     taMRU->setParam(QStringLiteral("Nm"), QString());

@@ -10,8 +10,7 @@
 namespace vintora::shell {
 
 TBASEQueryFR::TBASEQueryFR(QWidget* owner, std::function<void()> onGo)
-    : TBASERootFR(owner)
-    , m_onGo(std::move(onGo))
+    : TBASERootFR(owner), m_onGo(std::move(onGo))
 {
     taQuery = new db::TcoPTable(this);
     taQuery->setObjectName(QStringLiteral("taQuery"));

@@ -16,9 +16,7 @@
 namespace vintora::shell {
 
 TBASERootClientFR::TBASERootClientFR(TBASERootFM* owner, std::function<void()> onClose)
-    : QFrame(owner)
-    , m_owner(owner)
-    , m_onClose(std::move(onClose))
+    : QFrame(owner), m_owner(owner), m_onClose(std::move(onClose))
 {
     setMinimumSize(600, 400);
     setAutoFillBackground(true); // it covers what the window shows beneath

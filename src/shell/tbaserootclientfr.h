@@ -22,8 +22,8 @@ public:
     explicit TBASERootClientFR(TBASERootFM* owner, std::function<void()> onClose = {});
     ~TBASERootClientFR() override;
 
-    QFrame* pnBase;       // descendants put their content here
-    QToolBar* tbMain;     // the frame's dock and tool bar
+    QFrame* pnBase;   // descendants put their content here
+    QToolBar* tbMain; // the frame's dock and tool bar
     QToolButton* imExecute;
     QMenu* executeMenu;
     QAction* spExit;

@@ -13,8 +13,7 @@
 
 namespace vintora::shell {
 
-TBASETableEditFR::TBASETableEditFR(QWidget* owner)
-    : TBASERootFR(owner)
+TBASETableEditFR::TBASETableEditFR(QWidget* owner) : TBASERootFR(owner)
 {
     resize(630, 345);
     setAnchors(Qt::BottomEdge | Qt::LeftEdge);

@@ -43,8 +43,9 @@ db::RowSet findWords(db::Connection& c, const db::RoutineArgs& args)
 {
     db::RowSet r;
     r.columns = {QStringLiteral("ID"), QStringLiteral("Name")};
-    QSqlQuery q = c.query(QStringLiteral("SELECT ID, Old FROM Substitute WHERE Old LIKE :t || '%' ORDER BY Old"),
-                          {{QStringLiteral("t"), args.text(QStringLiteral("@NM"))}});
+    QSqlQuery q =
+        c.query(QStringLiteral("SELECT ID, Old FROM Substitute WHERE Old LIKE :t || '%' ORDER BY Old"),
+                {{QStringLiteral("t"), args.text(QStringLiteral("@NM"))}});
     while (q.next())
         r.rows << QVariantList{q.value(0), q.value(1)};
     return r;
@@ -62,8 +63,7 @@ public:
 class TYearQueryFR : public TBASEQueryFR {
     Q_OBJECT
 public:
-    explicit TYearQueryFR(QWidget* owner, std::function<void()> go = {})
-        : TBASEQueryFR(owner, std::move(go))
+    explicit TYearQueryFR(QWidget* owner, std::function<void()> go = {}) : TBASEQueryFR(owner, std::move(go))
     {
         db::FieldDef year;
         year.name = QStringLiteral("Year");
@@ -89,7 +89,8 @@ protected:
 void addWords(db::Connection& c, const QStringList& words)
 {
     for (const QString& w : words)
-        c.execute(QStringLiteral("INSERT INTO Substitute (Old, New) VALUES (:o, :o)"), {{QStringLiteral("o"), w}});
+        c.execute(QStringLiteral("INSERT INTO Substitute (Old, New) VALUES (:o, :o)"),
+                  {{QStringLiteral("o"), w}});
 }
 } // namespace
 
@@ -104,7 +105,8 @@ private slots:
         QTest::addColumn<QStringList>("shown");
         QTest::newRow("empty shows nothing") << QString() << QStringList{};
         QTest::newRow("blank shows nothing") << QStringLiteral("   ") << QStringList{};
-        QTest::newRow("prefix") << QStringLiteral("al") << QStringList{QStringLiteral("alfa"), QStringLiteral("alpha")};
+        QTest::newRow("prefix") << QStringLiteral("al")
+                                << QStringList{QStringLiteral("alfa"), QStringLiteral("alpha")};
         QTest::newRow("trimmed") << QStringLiteral("  alp ") << QStringList{QStringLiteral("alpha")};
         QTest::newRow("no match") << QStringLiteral("zz") << QStringList{};
     }
@@ -124,7 +126,8 @@ private slots:
         QTest::keyClicks(frame.edFind, typed);
         QStringList names;
         for (int r = 0; r < frame.taChoice->recordCount(); ++r)
-            names << frame.taChoice->rowValue(r, frame.taChoice->fieldIndex(QStringLiteral("Name"))).toString();
+            names
+                << frame.taChoice->rowValue(r, frame.taChoice->fieldIndex(QStringLiteral("Name"))).toString();
         QCOMPARE(names, shown);
         QCOMPARE(frame.grChoice->model()->rowCount(), int(shown.size()));
     }
@@ -145,7 +148,8 @@ private slots:
         frame.alChoice->update();
         QVERIFY(!frame.acStartOver->isVisible()); // the box still holds the initial text
         QVERIFY(!frame.acInsert->isVisible());
-        QVERIFY(!frame.btAppend->isVisibleTo(&frame) && !frame.btEdit->isVisibleTo(&frame) && !frame.btDelete->isVisibleTo(&frame));
+        QVERIFY(!frame.btAppend->isVisibleTo(&frame) && !frame.btEdit->isVisibleTo(&frame) &&
+                !frame.btDelete->isVisibleTo(&frame));
         QVERIFY(!frame.btStartOver->isVisibleTo(&frame));
         frame.edFind->setText(QStringLiteral("be"));
         QVERIFY(frame.acStartOver->isVisible());
@@ -185,14 +189,19 @@ private slots:
         QVERIFY(frame.acDelete->isEnabled());
         QStringList calls;
         frame.onChosenKey = [&](const QVariant& k) { calls << QStringLiteral("key ") + k.toString(); };
-        frame.onAfterClose = [&](const QVariant& k) { calls << QStringLiteral("closed ") + k.toString() + (frame.isOpen() ? QStringLiteral(" open") : QString()); };
+        frame.onAfterClose = [&](const QVariant& k) {
+            calls << QStringLiteral("closed ") + k.toString() +
+                         (frame.isOpen() ? QStringLiteral(" open") : QString());
+        };
         frame.OpenFrame();
         frame.choose();
         const QString id = frame.taChoice->text(QStringLiteral("ID"));
         QCOMPARE(calls, (QStringList{QStringLiteral("key ") + id, QStringLiteral("closed ") + id}));
         // A choice handler takes the place of the key notification.
         calls.clear();
-        frame.onChoice = [&](QObject* sender) { calls << (sender == &frame ? QStringLiteral("choice") : QStringLiteral("?")); };
+        frame.onChoice = [&](QObject* sender) {
+            calls << (sender == &frame ? QStringLiteral("choice") : QStringLiteral("?"));
+        };
         frame.choose();
         QCOMPARE(calls, (QStringList{QStringLiteral("choice"), QStringLiteral("closed ") + id}));
         frame.taChoice->close();
@@ -294,7 +303,8 @@ private slots:
         QTest::mouseClick(frame.btCancel, Qt::LeftButton);
         QVERIFY(!frame.taData->isActive());
         QCOMPARE(cancelled, 1);
-        QCOMPARE(f.c().scalar(QStringLiteral("SELECT New FROM Substitute WHERE Old = 'alpha'")).toString(), QStringLiteral("alpha"));
+        QCOMPARE(f.c().scalar(QStringLiteral("SELECT New FROM Substitute WHERE Old = 'alpha'")).toString(),
+                 QStringLiteral("alpha"));
     }
 
     void recentValuesRequeryFromThreeCharacters_data()
@@ -312,7 +322,8 @@ private slots:
         QFETCH(int, requeries);
         test::ShellFixture f;
         for (const char* n : {"bass", "guitar", "guitar (acoustic)", "vocals"})
-            f.c().execute(QStringLiteral("INSERT INTO MRUList (Unit, Name) VALUES ('RL', :n)"), {{QStringLiteral("n"), QString::fromLatin1(n)}});
+            f.c().execute(QStringLiteral("INSERT INTO MRUList (Unit, Name) VALUES ('RL', :n)"),
+                          {{QStringLiteral("n"), QString::fromLatin1(n)}});
         f.c().execute(QStringLiteral("INSERT INTO MRUList (Unit, Name) VALUES ('XX', 'guitar solo')"));
         TPlainFM w;
         w.resize(800, 600);
@@ -342,7 +353,8 @@ private slots:
     {
         test::ShellFixture f;
         for (const char* n : {"bass", "guitar"})
-            f.c().execute(QStringLiteral("INSERT INTO MRUList (Unit, Name) VALUES ('RL', :n)"), {{QStringLiteral("n"), QString::fromLatin1(n)}});
+            f.c().execute(QStringLiteral("INSERT INTO MRUList (Unit, Name) VALUES ('RL', :n)"),
+                          {{QStringLiteral("n"), QString::fromLatin1(n)}});
         addWords(f.c(), {QStringLiteral("alpha")});
         TPlainFM w;
         w.resize(800, 600);
@@ -366,7 +378,7 @@ private slots:
         // Cancel puts back the text the field had when the frame opened.
         data.setValue(QStringLiteral("New"), QStringLiteral("b"));
         OpenMRUChoice(QStringLiteral("RL"), &edit);
-        QCOMPARE(frame->taMRU->recordCount(), 2); // from "b" on
+        QCOMPARE(frame->taMRU->recordCount(), 2);                // from "b" on
         QCOMPARE(w.findChildren<TBASEMRUChoiceFR*>().size(), 1); // one frame per window, reused
         QVERIFY(frame->taMRU->locate(QStringLiteral("Name"), QStringLiteral("bass")));
         frame->chooseCurrent();
@@ -423,11 +435,14 @@ private slots:
         QTest::addColumn<QStringList>("items");
         QTest::addColumn<QStringList>("values");
         QTest::newRow("two columns") << QStringLiteral("select Old, New from Substitute order by Old")
-                                     << QStringList{QStringLiteral("a"), QStringLiteral("b")} << QStringList{QStringLiteral("1"), QStringLiteral("2")};
+                                     << QStringList{QStringLiteral("a"), QStringLiteral("b")}
+                                     << QStringList{QStringLiteral("1"), QStringLiteral("2")};
         QTest::newRow("one column") << QStringLiteral("select Old from Substitute order by Old")
-                                    << QStringList{QStringLiteral("a"), QStringLiteral("b")} << QStringList{QStringLiteral("a"), QStringLiteral("b")};
-        QTest::newRow("no rows keep the list") << QStringLiteral("select Old, New from Substitute where Old = 'x'")
-                                               << QStringList{QStringLiteral("old")} << QStringList{QStringLiteral("9")};
+                                    << QStringList{QStringLiteral("a"), QStringLiteral("b")}
+                                    << QStringList{QStringLiteral("a"), QStringLiteral("b")};
+        QTest::newRow("no rows keep the list")
+            << QStringLiteral("select Old, New from Substitute where Old = 'x'")
+            << QStringList{QStringLiteral("old")} << QStringList{QStringLiteral("9")};
     }
     void comboFrameFillItems()
     {
