@@ -16,8 +16,9 @@ FileWalk::~FileWalk() = default;
 
 void FileWalk::enter(const QString& folder)
 {
-    m_levels.push_back({folder, std::make_unique<QDirIterator>(
-                                    folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)});
+    m_levels.push_back(
+        {folder, std::make_unique<QDirIterator>(folder, QDir::AllEntries | QDir::Hidden | QDir::System |
+                                                            QDir::NoDotAndDotDot)});
 }
 
 bool FileWalk::next(QString& path)

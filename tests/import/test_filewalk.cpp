@@ -43,8 +43,9 @@ private slots:
         QFETCH(QString, excluded);
         QTemporaryDir dir;
         const QString root = dir.path();
-        for (const char* name : {"a.mp3", "B.MP3", "c.txt", "mp3", ".hidden.mp3", "x.skip.mp3", "one/1.mp3",
-                                 "one/two/2.Mp3", "one/two/three/3.mp3", "deep.skip/4.mp3", ".hid/5.mp3", "empty/"}) {
+        for (const char* name :
+             {"a.mp3", "B.MP3", "c.txt", "mp3", ".hidden.mp3", "x.skip.mp3", "one/1.mp3", "one/two/2.Mp3",
+              "one/two/three/3.mp3", "deep.skip/4.mp3", ".hid/5.mp3", "empty/"}) {
             const QString path = root + QLatin1Char('/') + QString::fromLatin1(name);
             if (path.endsWith(QLatin1Char('/')))
                 QVERIFY(QDir().mkpath(path));

@@ -14,8 +14,9 @@ const QString kHost = QStringLiteral("studio-pc");
 
 void mark(db::Connection& c, const QString& action, const QString& path, const QString& computer = kHost)
 {
-    db::callRoutine(c, QStringLiteral("ExecDirNoDone;1"),
-                    {{QStringLiteral("@R"), action}, {QStringLiteral("@CMP"), computer}, {QStringLiteral("@PH"), path}});
+    db::callRoutine(
+        c, QStringLiteral("ExecDirNoDone;1"),
+        {{QStringLiteral("@R"), action}, {QStringLiteral("@CMP"), computer}, {QStringLiteral("@PH"), path}});
 }
 
 db::RowSet grid(db::Connection& c, const QString& computer = kHost)
@@ -54,7 +55,8 @@ private slots:
         mark(c, QStringLiteral("+"), QStringLiteral("/music/a")); // the same folder as "/music/a/"
         mark(c, QStringLiteral("+"), QStringLiteral("/music/c/"), QStringLiteral("other-pc"));
         db::RowSet r = grid(c);
-        QCOMPARE(r.columns, (QStringList{QStringLiteral("ID"), QStringLiteral("Path"), QStringLiteral("Scan")}));
+        QCOMPARE(r.columns,
+                 (QStringList{QStringLiteral("ID"), QStringLiteral("Path"), QStringLiteral("Scan")}));
         QCOMPARE(paths(r), (QStringList{QStringLiteral("/music/a/"), QStringLiteral("/music/b/")}));
         const int idB = r.value(1, QStringLiteral("ID")).toInt();
         const QDateTime firstScan = r.value(1, QStringLiteral("Scan")).toDateTime();
@@ -93,10 +95,14 @@ private slots:
         const QString longPath = QLatin1Char('/') + QString(500, QLatin1Char('p'));
         for (const char* backend : {"sqlite", "postgresql"}) {
             const QString b = QString::fromLatin1(backend);
-            auto row = [&](const char* name) -> QTestData& { return QTest::addRow("%s: %s", backend, name) << b; };
+            auto row = [&](const char* name) -> QTestData& {
+                return QTest::addRow("%s: %s", backend, name) << b;
+            };
             row("empty action") << QVariant(QString()) << QStringLiteral("/m/") << QStringLiteral("@R");
-            row("unknown action") << QVariant(QStringLiteral("x")) << QStringLiteral("/m/") << QStringLiteral("@R");
-            row("two signs") << QVariant(QStringLiteral("+-")) << QStringLiteral("/m/") << QStringLiteral("@R");
+            row("unknown action") << QVariant(QStringLiteral("x")) << QStringLiteral("/m/")
+                                  << QStringLiteral("@R");
+            row("two signs") << QVariant(QStringLiteral("+-")) << QStringLiteral("/m/")
+                             << QStringLiteral("@R");
             row("no action") << QVariant() << QStringLiteral("/m/") << QStringLiteral("@R");
             row("no folder") << QVariant(QStringLiteral("+")) << QString() << QStringLiteral("@PH");
             row("folder too long") << QVariant(QStringLiteral("+")) << longPath << QStringLiteral("500");
