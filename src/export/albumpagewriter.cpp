@@ -5,6 +5,7 @@
 #include "export/sitemarkers.h"
 #include "export/sitetext.h"
 #include "export/texportencyclopaediadm.h"
+#include "text/stringhelpers.h"
 
 #include <QFileInfo>
 
@@ -121,7 +122,7 @@ void AlbumPageWriter::write(int id, bool reset)
         if (picture) {
             const QString l3 = LetterCode(id, 4).right(1);
             body << QStringLiteral("<img src=\"cov") + l3 + QStringLiteral(".jpg\" hspace=10 vspace=10 align=\"left\" alt=\"")
-                        + htmlAttr(QString(titlePage).remove(u'"')) + QStringLiteral("\">");
+                        + htmlAttr(text::DeleteChars(titlePage, u'"')) + QStringLiteral("\">");
             dm.saveFile(QFileInfo(page).path() + QStringLiteral("/cov") + l3 + QStringLiteral(".jpg"),
                         info.value("Picture").toByteArray());
         }

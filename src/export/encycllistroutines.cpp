@@ -34,9 +34,38 @@ struct LetterPerformer {
     int albums;
 };
 
+// The last letter read while a LetterListScope lives.
+struct LetterCache {
+    int scopes = 0;
+    const Connection* connection = nullptr;
+    QString letter;
+    QList<LetterPerformer> list;
+};
+
+LetterCache& letterCache()
+{
+    static LetterCache cache;
+    return cache;
+}
+
+QList<LetterPerformer> readLetterPerformers(Connection& c, const QString& letter);
+
 // Performers listed under letter (the first letter of the sorting name, "#" for the rest),
 // in name order.
 QList<LetterPerformer> letterPerformers(Connection& c, const QString& letter)
+{
+    LetterCache& cache = letterCache();
+    if (cache.scopes == 0)
+        return readLetterPerformers(c, letter);
+    if (cache.connection != &c || cache.letter != letter) {
+        cache.list = readLetterPerformers(c, letter);
+        cache.connection = &c;
+        cache.letter = letter;
+    }
+    return cache.list;
+}
+
+QList<LetterPerformer> readLetterPerformers(Connection& c, const QString& letter)
 {
     const QString base = QStringLiteral("SELECT p.ID, p.NameOrder, (SELECT COUNT(*) FROM Album a WHERE a.Performer = p.ID) "
                                         "FROM Performer p");
@@ -296,3 +325,22 @@ void registerListRoutines()
 }
 
 } // namespace vintora::export_::detail
+
+namespace vintora::export_ {
+
+LetterListScope::LetterListScope()
+{
+    ++detail::letterCache().scopes;
+}
+
+LetterListScope::~LetterListScope()
+{
+    detail::LetterCache& cache = detail::letterCache();
+    if (--cache.scopes == 0) {
+        cache.connection = nullptr;
+        cache.letter.clear();
+        cache.list.clear();
+    }
+}
+
+} // namespace vintora::export_

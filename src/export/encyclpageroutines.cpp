@@ -235,9 +235,14 @@ RowSet albumPerformer(Connection& c, const RoutineArgs& a)
 RowSet albumEdit(Connection& c, const RoutineArgs& a)
 {
     const int id = a.integer(QStringLiteral("AL"));
-    const RowSet r = c.select(QStringLiteral("SELECT b.ID, b.EditDescription, b.TitleFull, b.EditMaster, b.\"Order\" FROM Album a "
-                                             "JOIN Album b ON b.EditGroup = a.EditGroup WHERE a.ID = :ID"),
-                              one("ID", id));
+    // The group is COALESCE(EditMaster, ID); asked for through the key and the EditMaster
+    // index, since a join on the computed EditGroup reads every album.
+    const QVariant group = c.scalar(QStringLiteral("SELECT COALESCE(EditMaster, ID) FROM Album WHERE ID = :ID"), one("ID", id));
+    if (!group.isValid())
+        return makeRows({QStringLiteral("ID"), QStringLiteral("Description")});
+    const RowSet r = c.select(QStringLiteral("SELECT ID, EditDescription, TitleFull, EditMaster, \"Order\" FROM Album "
+                                             "WHERE (ID = :G AND EditMaster IS NULL) OR EditMaster = :G"),
+                              one("G", group));
     QList<QVariantList> rows = r.rows;
     std::stable_sort(rows.begin(), rows.end(), [&](const QVariantList& x, const QVariantList& y) {
         const auto rank = [&](const QVariantList& v) { return v.at(0).toInt() == id ? 0 : (v.at(3).isNull() ? 1 : 2); };

@@ -1,12 +1,11 @@
 #include "export/encyclroutines.h"
 
-#include "catalogue/schema.h"
 #include "export/sitetext.h"
 #include "platform/db/connection.h"
 #include "platform/db/routines.h"
+#include "text/stringhelpers.h"
 
 #include <QDate>
-#include <QMutex>
 #include <QSet>
 #include <algorithm>
 
@@ -57,7 +56,7 @@ QString indexLetter(const QString& name, int position)
 {
     if (name.size() <= position)
         return QStringLiteral("#");
-    const QChar c = name.at(position).toUpper();
+    const QChar c = text::upperChar(name.at(position));
     if (c.isLetterOrNumber() && cp1251Byte(c) >= 0)
         return QString(c);
     return QStringLiteral("#");
@@ -89,13 +88,13 @@ RowSet encyclObject(Connection& c, const RoutineArgs&)
     };
     QList<Item> cheap;
     QList<Item> pages;
-    const QString due = QStringLiteral("Publication IS NOT NULL AND Publication <= GETDATE()");
+    const QString due = QStringLiteral(" WHERE Publication IS NOT NULL AND Publication <= GETDATE()");
     for (const auto& [kind, table] : {std::pair{"G", "Genre"}, {"S", "Firm"}}) {
-        const RowSet r = c.select(QStringLiteral("SELECT ID, Publication FROM %1 WHERE %2").arg(QLatin1String(table), due));
+        const RowSet r = c.select(QStringLiteral("SELECT ID, Publication FROM ") + QLatin1String(table) + due);
         for (const QVariantList& row : r.rows)
             cheap << Item{QString::fromLatin1(kind), row.at(0).toInt(), Connection::toDateTime(row.at(1))};
     }
-    const RowSet performers = c.select(QStringLiteral("SELECT ID, Publication, Main FROM Performer WHERE ") + due);
+    const RowSet performers = c.select(QStringLiteral("SELECT ID, Publication, Main FROM Performer") + due);
     QSet<int> duePerformers;
     for (const QVariantList& row : performers.rows) {
         if (row.at(2).isNull())
@@ -116,7 +115,7 @@ RowSet encyclObject(Connection& c, const RoutineArgs&)
             }
         }
     }
-    const RowSet albums = c.select(QStringLiteral("SELECT ID, Publication FROM Album WHERE ") + due);
+    const RowSet albums = c.select(QStringLiteral("SELECT ID, Publication FROM Album") + due);
     for (const QVariantList& row : albums.rows)
         pages << Item{QStringLiteral("A"), row.at(0).toInt(), Connection::toDateTime(row.at(1))};
 
@@ -158,7 +157,6 @@ constexpr int lastChangesKept = 40; // per column of the index page
 // A link written again moves to the top of its column instead of appearing twice.
 RowSet encyclPublicateLastInsert(Connection& c, const RoutineArgs& a)
 {
-    ensureLastChangesTable(c);
     const QString link = a.text(QStringLiteral("LNK")).left(500);
     const bool main = a.flag(QStringLiteral("MAIN"));
     c.execute(QStringLiteral("DELETE FROM EncyclLastChange WHERE Link = :L"), {{QStringLiteral("L"), link}});
@@ -170,15 +168,14 @@ RowSet encyclPublicateLastInsert(Connection& c, const RoutineArgs& a)
 // The newest changes, main entries (the left column) first.
 RowSet encyclPublicateLast(Connection& c, const RoutineArgs&)
 {
-    ensureLastChangesTable(c);
     RowSet out = makeRows({QStringLiteral("Link"), QStringLiteral("Main")});
     for (int main : {1, 0}) {
-        c.execute(QStringLiteral("DELETE FROM EncyclLastChange WHERE Main = %1 AND ID NOT IN "
-                                 "(SELECT ID FROM EncyclLastChange WHERE Main = %1 ORDER BY ID DESC LIMIT %2)")
-                      .arg(main)
-                      .arg(lastChangesKept));
-        const RowSet r = c.select(
-            QStringLiteral("SELECT Link FROM EncyclLastChange WHERE Main = %1 ORDER BY ID DESC").arg(main));
+        const db::Params m{{QStringLiteral("M"), main}, {QStringLiteral("K"), lastChangesKept}};
+        c.execute(QStringLiteral("DELETE FROM EncyclLastChange WHERE Main = :M AND ID NOT IN "
+                                 "(SELECT ID FROM EncyclLastChange WHERE Main = :M ORDER BY ID DESC LIMIT :K)"),
+                  m);
+        const RowSet r = c.select(QStringLiteral("SELECT Link FROM EncyclLastChange WHERE Main = :M ORDER BY ID DESC"),
+                                  {{QStringLiteral("M"), main}});
         for (const QVariantList& row : r.rows)
             out.rows << QVariantList{row.at(0), main == 1};
     }
@@ -284,10 +281,14 @@ RowSet encyclPerformerCasual(Connection& c, const RoutineArgs&)
 
 RowSet encyclAlbumCasual(Connection& c, const RoutineArgs&)
 {
-    const RowSet r = c.select(albumWithPerformer + QStringLiteral(" WHERE a.EditMaster IS NULL"));
+    // The pick needs only the keys; the titles of the twenty picked are read one by one.
+    const RowSet keys = c.select(QStringLiteral("SELECT ID FROM Album WHERE EditMaster IS NULL"));
     RowSet out = makeRows({QStringLiteral("Album"), QStringLiteral("TitleYearPerformer")});
-    for (const QVariantList& row : dailyPick(r.rows, 20))
-        out.rows << QVariantList{row.at(0), titleYearPerformer(row.at(1), row.at(2))};
+    for (const QVariantList& key : dailyPick(keys.rows, 20)) {
+        const RowSet r = c.select(albumWithPerformer + QStringLiteral(" WHERE a.ID = :ID"), {{QStringLiteral("ID"), key.at(0)}});
+        for (const QVariantList& row : r.rows)
+            out.rows << QVariantList{row.at(0), titleYearPerformer(row.at(1), row.at(2))};
+    }
     sortRows(out, QStringLiteral("TitleYearPerformer"), QStringLiteral("Album"));
     return out;
 }
@@ -316,21 +317,6 @@ RowSet encyclAlbumNeed(Connection& c, const RoutineArgs&)
 }
 
 } // namespace
-
-void ensureLastChangesTable(Connection& c)
-{
-    static QMutex mutex;
-    static QSet<QString> known;
-    QMutexLocker lock(&mutex);
-    if (known.contains(c.url()))
-        return;
-    const bool pg = c.dialect() == db::Dialect::PostgreSQL;
-    c.execute(catalogue::expand(QStringLiteral("CREATE TABLE IF NOT EXISTS EncyclLastChange (ID $IDENTITY, "
-                                               "Link VARCHAR(500) NOT NULL, Main $FLAG NOT NULL DEFAULT 0, Added $DATETIME)"),
-                                pg));
-    c.execute(QStringLiteral("CREATE INDEX IF NOT EXISTS EncyclLastChangeLink ON EncyclLastChange (Link)"));
-    known.insert(c.url());
-}
 
 void registerRoutines()
 {

@@ -20,8 +20,16 @@ namespace vintora::export_ {
 // that their rewriting spreads over the next weeks instead of falling into one run.
 void registerRoutines();
 
-// The table of the list of last changes; created on first use.
-void ensureLastChangesTable(db::Connection& c);
+// While one lives, the performers of a letter are read once for all the letter routines that
+// ask for that letter (a tabbed letter page asks twice per second letter). Open it only
+// around work that changes no performer.
+class LetterListScope {
+public:
+    LetterListScope();
+    ~LetterListScope();
+    LetterListScope(const LetterListScope&) = delete;
+    LetterListScope& operator=(const LetterListScope&) = delete;
+};
 
 namespace detail {
 void registerPageRoutines();

@@ -5,6 +5,7 @@
 #include "export/sitemarkers.h"
 #include "export/sitetext.h"
 #include "export/texportencyclopaediadm.h"
+#include "text/stringhelpers.h"
 
 #include <QFileInfo>
 
@@ -56,6 +57,10 @@ void PerformerPageWriter::write(int id, bool main, bool reset)
     dm.ExportLog(S("Исполнитель: %1.").arg(nameFull));
 
     const QString page = dm.PerformerFile(id);
+    if (dm.performerWritten(id) && dm.pageExists(page)) {
+        finish(id, page, info, main, reset);
+        return;
+    }
     const QString l3 = LetterCode(id, 4).right(1);
     dm.WriteRegion(page, marker::ETB(), marker::ETE(), true, dm.parameters().performer,
                    {QStringLiteral("<title>") + h(nameFull) + QStringLiteral("</title>")});
@@ -65,7 +70,7 @@ void PerformerPageWriter::write(int id, bool main, bool reset)
     body << QStringLiteral("<table border=\"0\" width=\"100%\" id=\"table1\" cellspacing=\"0\" cellpadding=\"0\"><tr><td>");
     if (!info.isNull("Picture")) {
         body << QStringLiteral("<img src=\"pic") + l3 + QStringLiteral(".jpg\" hspace=10 vspace=10 align=\"left\" alt=\"")
-                    + htmlAttr(QString(nameFull).remove(u'"')) + QStringLiteral("\">");
+                    + htmlAttr(text::DeleteChars(nameFull, u'"')) + QStringLiteral("\">");
         dm.saveFile(QFileInfo(page).path() + QStringLiteral("/pic") + l3 + QStringLiteral(".jpg"),
                     info.value("Picture").toByteArray());
     }
@@ -101,7 +106,7 @@ void PerformerPageWriter::write(int id, bool main, bool reset)
                     + h(g.text("Name")) + QStringLiteral("</a>, ");
             dm.AddGenre(QString::number(gid));
         }
-        return dropLast(line, 2);
+        return text::DropLastChars(line, 2);
     };
 
     const bool hasText = !info.isNull("Text");
@@ -224,8 +229,15 @@ void PerformerPageWriter::write(int id, bool main, bool reset)
     }
 
     dm.WriteRegion(page, marker::EPB(), marker::EPE(), false, QString(), body);
+    dm.setPerformerWritten(id);
+    finish(id, page, info, main, reset);
+}
+
+void PerformerPageWriter::finish(int id, const QString& page, const RowReader& info, bool main, bool reset)
+{
+    TExportEncyclopaediaDM& dm = m_dm;
     dm.AddLastLink(QStringLiteral("<a href=\"../") + TExportEncyclopaediaDM::PerformerURL(info.integer("Link"))
-                       + QStringLiteral("\">") + h(nameFull) + QStringLiteral("</a>"),
+                       + QStringLiteral("\">") + h(info.text("NameFull")) + QStringLiteral("</a>"),
                    main);
     if (reset)
         dm.ResetPublication(QStringLiteral("P"), id);

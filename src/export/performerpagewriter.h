@@ -5,6 +5,7 @@
 namespace vintora::export_ {
 
 class TExportEncyclopaediaDM;
+class RowReader;
 
 // The performer page: picture, names and aliases, biography, genres, discography, credits,
 // related performers and web links; and the redirect pages of the aliases.
@@ -15,6 +16,8 @@ public:
     void writeAlias(int aliasId, int mainId);
 
 private:
+    // What every write of the page does, also one that finds the page written in this run.
+    void finish(int id, const QString& page, const RowReader& info, bool main, bool reset);
     TExportEncyclopaediaDM& m_dm;
 };
 

@@ -177,23 +177,4 @@ bool fileContains(const QString& path, const QString& text)
     return f.readAll().contains(encodePage(text));
 }
 
-QString firstCharOf(const QString& text)
-{
-    return text.left(1);
-}
-
-int numberAfterFirstChar(const QString& text, bool* ok)
-{
-    bool good = false;
-    const int n = text.mid(1).trimmed().toInt(&good);
-    if (ok)
-        *ok = good;
-    return good ? n : 0;
-}
-
-QString dropLast(const QString& text, qsizetype n)
-{
-    return n >= text.size() ? QString() : text.left(text.size() - n);
-}
-
 } // namespace vintora::export_

@@ -1,7 +1,6 @@
 #pragma once
 // Text helpers of the site writer: letter codes, HTML escaping and the Windows-1251 files that
-// templates and pages are. The few text rules the export needs are kept here privately until
-// the shared text library is linked into the export.
+// templates and pages are. General string helpers come from text/stringhelpers.h.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -32,12 +31,5 @@ QStringList splitLines(const QString& text);
 bool readPageLines(const QString& path, QStringList& lines);
 // Whether the file's text contains the given text (read as Windows-1251).
 bool fileContains(const QString& path, const QString& text);
-
-// The first character of a text as a text (empty for an empty text).
-QString firstCharOf(const QString& text);
-// The integer written from the second character on; ok false when there is none.
-int numberAfterFirstChar(const QString& text, bool* ok = nullptr);
-// The text without its last n characters.
-QString dropLast(const QString& text, qsizetype n);
 
 } // namespace vintora::export_

@@ -10,6 +10,8 @@
 #include "export/sitetext.h"
 #include "platform/db/connection.h"
 #include "platform/db/routines.h"
+#include "text/conversionerror.h"
+#include "text/stringhelpers.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -64,8 +66,42 @@ void TExportEncyclopaediaDM::growMaximum(int n, const QString& caption)
 
 void TExportEncyclopaediaDM::step()
 {
+    // Stepping is where a window lets its events through; the run's changes are committed
+    // first now and then, so they are not held in a long transaction. Every writer resets its
+    // mark only after its last step, so a committed reset always has its page on disk.
+    if (m_writing && m_writeTimer.elapsed() >= 200)
+        commitWrites();
     if (m_progress)
         m_progress->step();
+}
+
+void TExportEncyclopaediaDM::beginWrite()
+{
+    if (!m_inRun || m_writing)
+        return;
+    m_c.begin();
+    m_writing = true;
+    m_writeTimer.start();
+}
+
+void TExportEncyclopaediaDM::commitWrites()
+{
+    if (!m_writing)
+        return;
+    m_writing = false;
+    m_c.commit();
+}
+
+void TExportEncyclopaediaDM::rollbackWrites()
+{
+    if (!m_writing)
+        return;
+    m_writing = false;
+    try {
+        m_c.rollback();
+    } catch (...) {
+        // The server has dropped the transaction with the failure that brought us here.
+    }
 }
 
 // ---- layout -------------------------------------------------------------------------------
@@ -144,7 +180,7 @@ void TExportEncyclopaediaDM::WriteRegion(const QString& target, const QString& b
     QStringList source;
     const bool exists = pageExists(target);
     if (!exists || fromTemplate) {
-        if (templateFile.isEmpty() || !QFileInfo(templateFile).isFile())
+        if (templateFile.isEmpty() || (!m_templates.contains(templateFile) && !QFileInfo(templateFile).isFile()))
             throw ExportAbort(S("Для файла %1 отсутсвует шаблон %2").arg(target, templateFile));
         source = m_inRun ? templateLines(templateFile) : QStringList();
         if (!m_inRun && !readPageLines(templateFile, source))
@@ -173,9 +209,7 @@ void TExportEncyclopaediaDM::WriteRegion(const QString& target, const QString& b
     if (inside)
         throw ExportAbort(S("В файле %1 отсутствует разделитель %2").arg(target, endMarker));
 
-    const QString folder = QFileInfo(target).absolutePath();
-    if (!QDir().mkpath(folder))
-        throw ExportAbort(S("Для файла %1 произошла ошибка создания папки").arg(target));
+    ensureFolder(target);
     if (m_writerDepth > 0) {
         if (!m_pending.contains(target))
             m_pendingOrder << target;
@@ -185,6 +219,17 @@ void TExportEncyclopaediaDM::WriteRegion(const QString& target, const QString& b
     }
     if (m_inRun && m_recordWritten)
         m_written << target;
+}
+
+void TExportEncyclopaediaDM::ensureFolder(const QString& file)
+{
+    const QString folder = QFileInfo(file).absolutePath();
+    if (m_folders.contains(folder))
+        return;
+    if (!QDir().mkpath(folder))
+        throw ExportAbort(S("Для файла %1 произошла ошибка создания папки").arg(file));
+    if (m_inRun)
+        m_folders.insert(folder);
 }
 
 bool TExportEncyclopaediaDM::pageExists(const QString& path) const
@@ -237,12 +282,21 @@ void TExportEncyclopaediaDM::writeLinesAtomically(const QString& target, const Q
 
 void TExportEncyclopaediaDM::saveFile(const QString& path, const QByteArray& bytes)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    ensureFolder(path);
     writeBytesAtomically(path, bytes);
 }
 
 void TExportEncyclopaediaDM::writeBytesAtomically(const QString& target, const QByteArray& bytes)
 {
+    // A page that already holds these bytes is not touched: no new file, no rename, and its
+    // date stays what it was for the publishing program.
+    if (const QFileInfo existing(target); existing.isFile() && existing.size() == bytes.size()) {
+        QFile old(target);
+        if (old.open(QIODevice::ReadOnly) && old.readAll() == bytes) {
+            ++m_filesUnchanged;
+            return;
+        }
+    }
     const QString temporary = target + QStringLiteral(".vintora-new");
     QFile f(temporary);
     bool ok = f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
@@ -257,6 +311,7 @@ void TExportEncyclopaediaDM::writeBytesAtomically(const QString& target, const Q
         QFile::remove(temporary);
         throw ExportAbort(S("Не удалось записать файл %1").arg(target));
     }
+    ++m_filesWritten;
 }
 
 // ---- publication ----------------------------------------------------------------------------
@@ -279,10 +334,11 @@ void TExportEncyclopaediaDM::ResetPublication(const QString& kind, int id)
     const QString table = tableOf(kind);
     if (table.isEmpty())
         return;
-    // Only constant table names and integers are formatted into the statement.
-    m_c.execute(QStringLiteral("UPDATE %1 SET Publication = NULL WHERE (ID = %2) AND (NOT Publication IS NULL)")
-                    .arg(table)
-                    .arg(id));
+    // The table name is one of four constants; the key is bound.
+    beginWrite();
+    m_c.execute(QStringLiteral("UPDATE ") + table
+                    + QStringLiteral(" SET Publication = NULL WHERE (ID = :ID) AND (NOT Publication IS NULL)"),
+                {{QStringLiteral("ID"), id}});
 }
 
 void TExportEncyclopaediaDM::MarkPublication(const QString& kind, int id, bool spread)
@@ -290,19 +346,21 @@ void TExportEncyclopaediaDM::MarkPublication(const QString& kind, int id, bool s
     const QString table = tableOf(kind);
     if (table.isEmpty())
         return;
+    beginWrite();
     if (spread) {
         const int n = QRandomGenerator::global()->bounded(1, 30);
-        m_c.execute(QStringLiteral("UPDATE %1 SET Publication = EncyclPublicateNull(%2) WHERE (ID = %3)")
-                        .arg(table)
-                        .arg(n)
-                        .arg(id));
+        m_c.execute(QStringLiteral("UPDATE ") + table
+                        + QStringLiteral(" SET Publication = EncyclPublicateNull(CAST(:N AS INTEGER)) WHERE (ID = :ID)"),
+                    {{QStringLiteral("N"), n}, {QStringLiteral("ID"), id}});
     } else {
-        m_c.execute(QStringLiteral("UPDATE %1 SET Publication = GETDATE() WHERE (ID = %2)").arg(table).arg(id));
+        m_c.execute(QStringLiteral("UPDATE ") + table + QStringLiteral(" SET Publication = GETDATE() WHERE (ID = :ID)"),
+                    {{QStringLiteral("ID"), id}});
     }
 }
 
 void TExportEncyclopaediaDM::AddLastLink(const QString& link, bool main)
 {
+    beginWrite();
     db::callRoutine(m_c, QStringLiteral("EncyclPublicateLastInsert"),
                     {{QStringLiteral("@LNK"), link}, {QStringLiteral("@MAIN"), main}});
 }
@@ -346,30 +404,49 @@ void TExportEncyclopaediaDM::AddGenre(const QString& id)
 
 void TExportEncyclopaediaDM::EnsurePage(QChar kind, int id, bool checkVersion, const QString& name)
 {
-    const QStringList content{S("Временно отсутствует страница \"%1\" (код: %2)").arg(htmlText(name)).arg(id)};
+    const auto content = [&] {
+        return QStringList{S("Временно отсутствует страница \"%1\" (код: %2)").arg(htmlText(name)).arg(id)};
+    };
     const QString k(kind);
     if (kind == u'P' || kind == u'A') {
         const bool performer = kind == u'P';
         const QString file = performer ? PerformerFile(id) : AlbumFile(id);
+        // A page seen in this run stays: it is not looked for on disk again, nor its design.
+        IdSet& seen = performer ? m_performerPages : m_albumPages;
+        if (m_inRun && seen.contains(id))
+            return;
         if (!pageExists(file)) {
+            if (deferPlaceholder(kind, id, name))
+                return;
+            if (m_inRun)
+                seen.insert(id);
             if (performer)
-                WriteRegion(file, marker::EPB(), marker::EPE(), true, m_params.performer, content);
+                WriteRegion(file, marker::EPB(), marker::EPE(), true, m_params.performer, content());
             else
-                WriteRegion(file, marker::ELB(), marker::ELE(), true, m_params.album, content);
+                WriteRegion(file, marker::ELB(), marker::ELE(), true, m_params.album, content());
             ExportLog((performer ? S("Временная страница для исполнителя \"%1\" (код: %2).")
                                  : S("Временная страница для альбома \"%1\" (код: %2)."))
                           .arg(name)
                           .arg(id));
             MarkPublication(k, id, false);
-        } else if (checkVersion && m_params.newVersion && !HasCurrentVersion(file)) {
-            ExportLog(S("Страница нового оформления \"%1\" (код: %2).").arg(name).arg(id));
-            MarkPublication(k, id, true);
+        } else {
+            if (m_inRun)
+                seen.insert(id);
+            if (checkVersion && m_params.newVersion && !HasCurrentVersion(file)) {
+                ExportLog(S("Страница нового оформления \"%1\" (код: %2).").arg(name).arg(id));
+                MarkPublication(k, id, true);
+            }
         }
     } else if (kind == u'S' || kind == u'G') {
         const bool firm = kind == u'S';
         const QString file = firm ? FirmFile(id) : GenreFile(id);
+        IdSet& seen = firm ? m_firmPages : m_genrePages;
+        if (m_inRun && seen.contains(id))
+            return;
+        if (m_inRun)
+            seen.insert(id);
         if (!pageExists(file)) {
-            WriteRegion(file, marker::EAB(), marker::EAE(), true, firm ? m_params.firm : m_params.genre, content);
+            WriteRegion(file, marker::EAB(), marker::EAE(), true, firm ? m_params.firm : m_params.genre, content());
             MarkPublication(k, id, false);
             ExportLog((firm ? S("Временная страница для студии \"%1\" (код: %2).")
                             : S("Временная страница для стиля \"%1\" (код: %2)."))
@@ -377,6 +454,41 @@ void TExportEncyclopaediaDM::EnsurePage(QChar kind, int id, bool checkVersion, c
                           .arg(id));
         }
     }
+}
+
+bool TExportEncyclopaediaDM::deferPlaceholder(QChar kind, int id, const QString& name)
+{
+    if (!m_deferring)
+        return false;
+    if (!(kind == u'P' ? m_duePerformers : m_dueAlbums).contains(id))
+        return false;
+    m_deferred.try_emplace({kind.unicode(), id}, name);
+    return true;
+}
+
+void TExportEncyclopaediaDM::writeDeferredPlaceholders()
+{
+    m_deferring = false;
+    m_duePerformers.clear();
+    m_dueAlbums.clear();
+    while (!m_deferred.empty()) {
+        const auto first = m_deferred.begin();
+        const QChar kind(first->first.first);
+        const int id = first->first.second;
+        const QString name = first->second;
+        m_deferred.erase(first);
+        EnsurePage(kind, id, false, name);
+    }
+}
+
+bool TExportEncyclopaediaDM::performerWritten(int id) const
+{
+    return m_performerWritten.contains(id);
+}
+
+void TExportEncyclopaediaDM::setPerformerWritten(int id)
+{
+    m_performerWritten.insert(id);
 }
 
 // ---- page writers ------------------------------------------------------------------------------
@@ -418,11 +530,13 @@ void TExportEncyclopaediaDM::WriteGenreIndex()
 
 void TExportEncyclopaediaDM::WriteAlphaPage(const QString& letter)
 {
+    const LetterListScope letters;
     batch([&] { IndexPageWriter(*this).writeAlpha(letter); });
 }
 
 void TExportEncyclopaediaDM::WriteAlphaTabPage(const QString& letter)
 {
+    const LetterListScope letters;
     batch([&] { IndexPageWriter(*this).writeAlphaTab(letter); });
 }
 
@@ -469,10 +583,22 @@ void TExportEncyclopaediaDM::BeginExport()
     m_pendingGenres.clear();
     m_templates.clear();
     m_markedFolders.clear();
+    m_folders.clear();
     m_pending.clear();
     m_pendingOrder.clear();
     m_writerDepth = 0;
     m_written.clear();
+    m_performerWritten.clear();
+    m_performerPages.clear();
+    m_albumPages.clear();
+    m_firmPages.clear();
+    m_genrePages.clear();
+    m_duePerformers.clear();
+    m_dueAlbums.clear();
+    m_deferring = false;
+    m_deferred.clear();
+    m_filesWritten = 0;
+    m_filesUnchanged = 0;
     m_kinds.clear();
     const db::RowSet kinds = open(QStringLiteral("EncyclPerformerAlbumKind"));
     for (qsizetype i = 0; i < kinds.size(); ++i)
@@ -489,6 +615,15 @@ void TExportEncyclopaediaDM::EndExport()
     m_templates.clear();
     flushPending();
     m_writerDepth = 0;
+    m_performerWritten.clear();
+    m_performerPages.clear();
+    m_albumPages.clear();
+    m_firmPages.clear();
+    m_genrePages.clear();
+    m_deferring = false;
+    m_duePerformers.clear();
+    m_dueAlbums.clear();
+    commitWrites();
     m_inRun = false;
 }
 
@@ -501,15 +636,27 @@ bool TExportEncyclopaediaDM::runGuarded(const std::function<void()>& body)
         // What the writers finished before the failure stays, as if written at once.
         try {
             flushPending();
+            writeDeferredPlaceholders();
         } catch (const ExportAbort& second) {
             ExportLog(second.message());
         }
         ExportLog(abort.message());
+        m_deferred.clear();
         EndExport();
         return false;
     } catch (...) {
         m_pending.clear();
         m_pendingOrder.clear();
+        // The pages already on disk may link to held-back placeholders; their objects stay
+        // marked, so the next run writes them in any case.
+        rollbackWrites();
+        try {
+            writeDeferredPlaceholders();
+            commitWrites();
+        } catch (...) {
+            rollbackWrites();
+        }
+        m_deferred.clear();
         EndExport();
         throw;
     }
@@ -524,9 +671,21 @@ bool TExportEncyclopaediaDM::ExportEncyclopaedia(bool withLists)
         growMaximum(int(work.size()));
         const int kindColumn = work.column(QStringLiteral("Kind"));
         const int idColumn = work.column(QStringLiteral("ID"));
+        for (const QVariantList& row : work.rows) {
+            const QString kind = row.value(kindColumn).toString().trimmed();
+            if (kind == QLatin1String("A"))
+                m_dueAlbums.insert(row.value(idColumn).toInt());
+            else if (kind == QLatin1String("P"))
+                m_duePerformers.insert(row.value(idColumn).toInt());
+        }
+        m_deferring = true;
         for (qsizetype i = 0; i < work.size() && m_pageCount <= m_params.objCount; ++i) {
             const QString kind = work.rows[i].value(kindColumn).toString().trimmed();
             const int id = work.rows[i].value(idColumn).toInt();
+            if (kind == QLatin1String("A"))
+                m_dueAlbums.remove(id);
+            else if (kind == QLatin1String("P"))
+                m_duePerformers.remove(id);
             if (kind == QLatin1String("A"))
                 WriteAlbumPage(id, true);
             else if (kind == QLatin1String("G"))
@@ -539,6 +698,7 @@ bool TExportEncyclopaediaDM::ExportEncyclopaedia(bool withLists)
                 m_pendingFirms.insert(QString::number(id));
             step();
         }
+        writeDeferredPlaceholders();
         // Copies: the writers below may add to the sets while they are walked.
         const PendingSet alpha = m_pendingAlpha;
         for (const QString& letter : alpha)
@@ -582,10 +742,10 @@ bool TExportEncyclopaediaDM::ExportObject(const QString& key)
     int id = 0;
     const bool done = runGuarded([&] {
         BeginExport();
-        kind = firstCharOf(key).toUpper();
-        bool ok = false;
-        id = numberAfterFirstChar(key, &ok);
-        if (!ok) {
+        kind = text::upperCase(text::FirstChar(key));
+        try {
+            id = text::NumberAfterFirstChar(key);
+        } catch (const text::ConversionError&) {
             kind.clear();
             ExportLog(S("Неверный ключ объекта \"%1\".").arg(key));
         }

@@ -1,5 +1,6 @@
 #pragma once
 #include "export/exportparameters.h"
+#include "export/idset.h"
 #include "export/iexportprogress.h"
 #include "platform/db/params.h"
 #include "platform/db/rowset.h"
@@ -7,7 +8,9 @@
 #include <QHash>
 #include <QSet>
 #include <QStringList>
+#include <QElapsedTimer>
 #include <functional>
+#include <map>
 #include <set>
 
 namespace vintora::db {
@@ -113,11 +116,21 @@ public:
     const QStringList& writtenFiles() const { return m_written; }
     // Whether a page exists, on disk or among the pages of the writer still in memory.
     bool pageExists(const QString& path) const;
+    // Whether the performer's page has been written in full since BeginExport. A page written
+    // again in the same run (an album rewrites its performers' pages) would come out the
+    // same, so only its bookkeeping is repeated.
+    bool performerWritten(int id) const;
+    void setPerformerWritten(int id);
+    // Files of the run: put on disk, and left alone because they already held the same bytes.
+    int filesWritten() const { return m_filesWritten; }
+    int filesUnchanged() const { return m_filesUnchanged; }
 
 private:
     static QString tableOf(const QString& kind);
     bool runGuarded(const std::function<void()>& body);
     const QStringList& templateLines(const QString& file);
+    // Creates the file's folder with its parents; remembered for the run.
+    void ensureFolder(const QString& file);
     void writeLinesAtomically(const QString& target, const QStringList& lines);
     void writeBytesAtomically(const QString& target, const QByteArray& bytes);
     void versionCheck();
@@ -127,6 +140,15 @@ private:
     template <typename F>
     void batch(F&& write);
     void flushPending();
+    // The full run's work list names the performer and album pages it is going to write; a
+    // placeholder for one of them is held back while the list is walked and written only if
+    // the page is still missing when the walk ends (limit reached, failure).
+    bool deferPlaceholder(QChar kind, int id, const QString& name);
+    void writeDeferredPlaceholders();
+    // The run's changes to the catalogue are grouped into short transactions.
+    void beginWrite();
+    void commitWrites();
+    void rollbackWrites();
     QString now() const;
 
     db::Connection& m_c;
@@ -149,7 +171,21 @@ private:
     int m_writerDepth = 0;
     bool m_recordWritten = false;
     QSet<QString> m_markedFolders;
+    QSet<QString> m_folders; // made or found in this run
     QStringList m_written;
+    IdSet m_performerWritten;
+    IdSet m_performerPages; // seen to exist by EnsurePage in this run
+    IdSet m_albumPages;
+    IdSet m_firmPages;
+    IdSet m_genrePages;
+    IdSet m_duePerformers; // rows of the work list not walked yet
+    IdSet m_dueAlbums;
+    bool m_deferring = false;
+    std::map<std::pair<char16_t, int>, QString> m_deferred;
+    bool m_writing = false;
+    QElapsedTimer m_writeTimer;
+    int m_filesWritten = 0;
+    int m_filesUnchanged = 0;
 };
 
 } // namespace vintora::export_

@@ -1,0 +1,50 @@
+#pragma once
+#include <QSet>
+#include <vector>
+
+namespace vintora::export_ {
+
+// A set of catalogue keys. Keys are handed out densely from 1, so a bit per key up to the
+// largest one costs less than a hash entry per key and does not grow with how many are in
+// the set; the rare key beyond the bit range goes to a hash.
+class IdSet {
+public:
+    bool contains(int id) const
+    {
+        if (id >= 0 && id < bitLimit)
+            return size_t(id) < m_bits.size() && m_bits[size_t(id)];
+        return m_rest.contains(id);
+    }
+    void insert(int id)
+    {
+        if (id >= 0 && id < bitLimit) {
+            if (size_t(id) >= m_bits.size())
+                m_bits.resize(size_t(id) + 1 + size_t(id) / 4);
+            m_bits[size_t(id)] = true;
+        } else {
+            m_rest.insert(id);
+        }
+    }
+    void remove(int id)
+    {
+        if (id >= 0 && id < bitLimit) {
+            if (size_t(id) < m_bits.size())
+                m_bits[size_t(id)] = false;
+        } else {
+            m_rest.remove(id);
+        }
+    }
+    void clear()
+    {
+        m_bits.clear();
+        m_bits.shrink_to_fit();
+        m_rest.clear();
+    }
+
+private:
+    static constexpr int bitLimit = 1 << 24; // 2 MB of bits at most
+    std::vector<bool> m_bits;
+    QSet<int> m_rest;
+};
+
+} // namespace vintora::export_
