@@ -295,7 +295,7 @@ QList<Migration> build()
 
     Migration m3;
     m3.number = 3;
-    m3.description = QStringLiteral("unfinished import folders, last changes of the web site");
+    m3.description = QStringLiteral("unfinished import folders, last changes of the web site, track titles");
     m3.statements = {
         // A folder whose import ended with errors or was stopped, per computer: the import
         // window offers it again. Computer is as long as the routine's argument.
@@ -307,6 +307,8 @@ QList<Migration> build()
         QStringLiteral("CREATE TABLE IF NOT EXISTS EncyclLastChange (ID $IDENTITY, Link VARCHAR(500) NOT NULL, "
                        "Main $FLAG NOT NULL DEFAULT 0, Added $DATETIME)"),
         QStringLiteral("CREATE INDEX IF NOT EXISTS EncyclLastChangeLink ON EncyclLastChange (Link)"),
+        // The import finds an unnumbered track by its title; a catch-all album holds thousands.
+        QStringLiteral("CREATE INDEX TrackAlbumTitle ON Track (Album, Title)"),
     };
     list << m3;
     return list;

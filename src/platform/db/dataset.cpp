@@ -815,6 +815,8 @@ void DataSet::deleteRecord()
                               {{QStringLiteral("ID"), m_rows[m_current].values[idIndex]}});
     }
     const int removed = m_current;
+    // Views must see the row still there when told it goes, or they renumber their cursor wrongly.
+    emit rowAboutToBeRemoved(removed);
     m_rows.removeAt(removed);
     // The cursor stays next to the deleted row: on the one after it, or the new last one.
     m_current = m_rows.isEmpty() ? -1 : std::min(removed, int(m_rows.size()) - 1);

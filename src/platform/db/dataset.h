@@ -140,6 +140,7 @@ signals:
     void rowsReset();
     void rowChanged(int row);
     void rowInserted(int row);
+    void rowAboutToBeRemoved(int row); // the row is still there
     void rowRemoved(int row);
 
 private:

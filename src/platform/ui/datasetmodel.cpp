@@ -24,10 +24,9 @@ void DataSetModel::setDataSet(db::DataSet* dataSet)
             beginInsertRows({}, row, row);
             endInsertRows();
         });
-        m_links << connect(dataSet, &db::DataSet::rowRemoved, this, [this](int row) {
-            beginRemoveRows({}, row, row);
-            endRemoveRows();
-        });
+        m_links << connect(dataSet, &db::DataSet::rowAboutToBeRemoved, this,
+                           [this](int row) { beginRemoveRows({}, row, row); });
+        m_links << connect(dataSet, &db::DataSet::rowRemoved, this, [this](int) { endRemoveRows(); });
     }
     reset();
 }
