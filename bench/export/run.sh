@@ -2,14 +2,16 @@
 # Pages per second of a full web export of a demo catalogue with every object marked, beside
 # Hugo building a site of as many pages of about the same size, and the peak memory of both.
 # Also takes screenshots of a performer and an album page with headless Chromium.
-#   bench/export/run.sh            (PERFORMERS=10000, BUILD=build-bench-export, OUT=bench/export/out)
+#   bench/export/run.sh   (PERFORMERS=10000, BUILD=build-bench-export, OUT=bench/export/out,
+#                          ARTEFACTS=bench/export/artefacts: the two screenshots kept in the repository)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/../.." && pwd)
 build=${BUILD:-$repo/build-bench-export}
 performers=${PERFORMERS:-10000}
 out=${OUT:-$here/out}
-mkdir -p "$out"
+artefacts=${ARTEFACTS:-$here/artefacts}
+mkdir -p "$out" "$artefacts"
 
 "$repo/scripts/install-deps.sh" "$repo/bench/packages.txt"
 if [ ! -x "$build/src/app/vintora-cli" ]; then
@@ -58,13 +60,15 @@ echo "average exported page: $avg bytes"
 
 # Screenshots of the richest performer page (not a redirect) and album page.
 # The largest performer page is one with a long discography (redirects and placeholders are small).
-perf=$(find "$work/site" -name 'prf*.htm' -printf '%s %p\n' | sort -rn | head -1 | cut -d' ' -f2)
-album=$(find "$work/site" -name 'alb*.htm' -printf '%s %p\n' | sort -rn | head -1 | cut -d' ' -f2)
+# (awk reads to the end: with pipefail, head would end the script through sort's SIGPIPE.)
+largest() { find "$work/site" -name "$1" -printf '%s %p\n' | sort -rn | awk 'NR == 1 {print $2}'; }
+perf=$(largest 'prf*.htm')
+album=$(largest 'alb*.htm')
 for pair in "performer:$perf" "album:$album"; do
   name=${pair%%:*} file=${pair#*:}
   [ -n "$file" ] || continue
-  chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=1100,1500 \
-    --screenshot="$out/$name.png" "file://$file" > /dev/null 2>&1 || echo "screenshot of $name failed"
+  chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=1024,1280 \
+    --screenshot="$artefacts/$name.png" "file://$file" > /dev/null 2>&1 || echo "screenshot of $name failed"
   cp "$file" "$out/$name.htm"
 done
-ls -la "$out"
+ls -la "$artefacts"
