@@ -228,8 +228,9 @@ private:
         const QVariant addOn = index >= 200 && dice.chance(70) ? QVariant(QStringLiteral("(%1)").arg(index))
                                                                : (dice.chance(10) ? QVariant(S("(мл.)")) : QVariant());
         QVariant main;
-        if (!performers.isEmpty() && dice.chance(5))
-            main = performers[dice.below(int(performers.size()))];
+        // A name variant points at a main performer, never at another variant.
+        if (!mainPerformers.isEmpty() && dice.chance(5))
+            main = mainPerformers[dice.below(int(mainPerformers.size()))];
         const int genre = genres[dice.below(int(genres.size()))];
         QVariant text;
         if (dice.chance(30))
@@ -270,6 +271,8 @@ private:
                       {{QStringLiteral("O"), id}, {QStringLiteral("T"), S("Проверить дискографию")}, {QStringLiteral("C"), now}});
         }
         performers << id;
+        if (main.isNull())
+            mainPerformers << id;
         const int albums = main.isNull() ? dice.between(0, 6) : dice.between(0, 1);
         for (int a = 0; a < albums; ++a)
             makeAlbum(id, last.toString(), group);
@@ -392,7 +395,7 @@ private:
     Dice dice;
     QDateTime now;
     int nextPerformer = 1, nextAlbum = 1, nextIssue = 1, nextFirm = 1, nextGenre = 1;
-    QList<int> groups, genres, firms, places, performers, persons;
+    QList<int> groups, genres, firms, places, performers, mainPerformers, persons;
     QList<QByteArray> pictures;
     DemoCounts counts;
 };
