@@ -22,13 +22,7 @@ TBASEChoiceDBGridFR::TBASEChoiceDBGridFR(QWidget* owner) : TBASERootFR(owner)
     taChoice->setReadOnly(true);
     dsChoice = new ui::DataSource(taChoice, this);
 
-    laTitle = new QLabel(QStringLiteral("Заголовок"), this);
-    laTitle->setAlignment(Qt::AlignCenter);
-    laTitle->setAutoFillBackground(true);
-    QPalette p = laTitle->palette();
-    p.setColor(QPalette::Window, palette().color(QPalette::Highlight));
-    p.setColor(QPalette::WindowText, palette().color(QPalette::HighlightedText));
-    laTitle->setPalette(p);
+    laTitle = makeTitle(QStringLiteral("Заголовок"));
     content->addWidget(laTitle);
     grChoice = new TcoDBGridEh(this);
     grChoice->setObjectName(QStringLiteral("grChoice"));

@@ -20,13 +20,7 @@ TBASEEditFR::TBASEEditFR(QWidget* owner, SavedKey savedKey)
     taData = new db::DataSet(cat ? &cat->cnVintora() : nullptr, this);
     taData->setObjectName(QStringLiteral("taData"));
     dsData = new ui::DataSource(taData, this);
-    laTitle = new QLabel(QStringLiteral("Заголовок"), this);
-    laTitle->setAlignment(Qt::AlignCenter);
-    laTitle->setAutoFillBackground(true);
-    QPalette p = laTitle->palette();
-    p.setColor(QPalette::Window, palette().color(QPalette::Highlight));
-    p.setColor(QPalette::WindowText, palette().color(QPalette::HighlightedText));
-    laTitle->setPalette(p);
+    laTitle = makeTitle(QStringLiteral("Заголовок"));
     content->insertWidget(0, laTitle);
 
     btSave = new TcoButton(QStringLiteral("Сохранить"), TBASEDataDM::ToolSave, this);

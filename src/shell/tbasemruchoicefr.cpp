@@ -27,13 +27,7 @@ TBASEMRUChoiceFR::TBASEMRUChoiceFR(QWidget* owner) : TBASERootFR(owner)
     taMRU->setParam(QStringLiteral("Nm"), QString());
     dsMRU = new ui::DataSource(taMRU, this);
 
-    laTitle = new QLabel(this);
-    laTitle->setAlignment(Qt::AlignCenter);
-    laTitle->setAutoFillBackground(true);
-    QPalette p = laTitle->palette();
-    p.setColor(QPalette::Window, palette().color(QPalette::Highlight));
-    p.setColor(QPalette::WindowText, palette().color(QPalette::HighlightedText));
-    laTitle->setPalette(p);
+    laTitle = makeTitle(QString());
     content->addWidget(laTitle);
     edField = new TcoDBEdit(this);
     edField->setObjectName(QStringLiteral("edField"));

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMainWindow>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -81,6 +82,18 @@ void TBASERootFR::CloseFrame()
 void TBASERootFR::cancelClicked()
 {
     CloseFrame();
+}
+
+QLabel* TBASERootFR::makeTitle(const QString& text)
+{
+    auto* title = new QLabel(text, this);
+    title->setAlignment(Qt::AlignCenter);
+    title->setAutoFillBackground(true);
+    QPalette p = title->palette();
+    p.setColor(QPalette::Window, palette().color(QPalette::Highlight));
+    p.setColor(QPalette::WindowText, palette().color(QPalette::HighlightedText));
+    title->setPalette(p);
+    return title;
 }
 
 } // namespace vintora::shell

@@ -5,6 +5,7 @@
 #include <functional>
 
 class QHBoxLayout;
+class QLabel;
 class QVBoxLayout;
 
 namespace vintora::shell {
@@ -34,6 +35,8 @@ protected:
     // The cancel button: closes the frame (descendants cancel their edits first).
     virtual void cancelClicked();
     int topOffset() const;
+    // The frame's title band, in the selection colours; the caller places it.
+    QLabel* makeTitle(const QString& text);
 
 private:
     ui::FrameLock m_lock;

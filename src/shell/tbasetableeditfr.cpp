@@ -22,13 +22,7 @@ TBASETableEditFR::TBASETableEditFR(QWidget* owner) : TBASERootFR(owner)
     taData->setObjectName(QStringLiteral("taData"));
     dsData = new ui::DataSource(taData, this);
 
-    laTitle = new QLabel(QStringLiteral("Заголовок"), this);
-    laTitle->setAlignment(Qt::AlignCenter);
-    laTitle->setAutoFillBackground(true);
-    QPalette p = laTitle->palette();
-    p.setColor(QPalette::Window, palette().color(QPalette::Highlight));
-    p.setColor(QPalette::WindowText, palette().color(QPalette::HighlightedText));
-    laTitle->setPalette(p);
+    laTitle = makeTitle(QStringLiteral("Заголовок"));
     content->addWidget(laTitle);
     grData = new TcoDBGridEh(this);
     grData->setObjectName(QStringLiteral("grData"));
