@@ -26,7 +26,17 @@ TcoDBGridEh::TcoDBGridEh(QWidget* parent)
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setStretchLastSection(false);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        if (m_fitting)
+            return;
+        if (m_proportions.size() <= column)
+            m_proportions.resize(column + 1);
+        m_proportions[column] = width;
+        fitColumns();
+    });
+    connect(m_model, &QAbstractItemModel::modelReset, this, &TcoDBGridEh::fitColumns);
+    connect(m_model, &QAbstractItemModel::columnsInserted, this, &TcoDBGridEh::fitColumns);
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setHighlightSections(false);
     TcoColors::applyInput(this, false);
@@ -57,6 +67,7 @@ void TcoDBGridEh::setDataSource(ui::DataSource* source)
 
 void TcoDBGridEh::setColumns(const QList<ui::GridColumn>& columns)
 {
+    m_proportions.clear();
     m_model->setColumns(columns);
     for (qsizetype c = 0; c < columns.size(); ++c) {
         if (columns[c].width > 0)
@@ -192,6 +203,49 @@ QString TcoDBGridEh::recordHintText() const
         lines << m_model->titleOf(c) + QStringLiteral(": ") + ui::DataSetModel::displayText(ds->value(f));
     }
     return lines.join(QLatin1Char('\n'));
+}
+
+void TcoDBGridEh::setAutoFitColWidths(bool on)
+{
+    m_autoFit = on;
+    horizontalHeader()->setStretchLastSection(!on);
+    fitColumns();
+}
+
+void TcoDBGridEh::fitColumns()
+{
+    QHeaderView* header = horizontalHeader();
+    const int available = viewport()->width();
+    if (!m_autoFit || m_fitting || available <= 0)
+        return;
+    QList<int> visible;
+    qint64 total = 0;
+    for (int c = 0; c < header->count(); ++c) {
+        if (header->isSectionHidden(c))
+            continue;
+        visible << c;
+        const int p = c < m_proportions.size() ? m_proportions[c] : 0;
+        total += p > 0 ? p : header->defaultSectionSize();
+    }
+    if (visible.isEmpty() || total <= 0)
+        return;
+    m_fitting = true;
+    int used = 0;
+    for (qsizetype i = 0; i < visible.size(); ++i) {
+        const int c = visible[i];
+        const int p = c < m_proportions.size() && m_proportions[c] > 0 ? m_proportions[c] : header->defaultSectionSize();
+        // The last column takes what rounding left, so the columns fill the width exactly.
+        const int w = i + 1 == visible.size() ? available - used : int(qint64(p) * available / total);
+        header->resizeSection(c, std::max(w, header->minimumSectionSize()));
+        used += header->sectionSize(c);
+    }
+    m_fitting = false;
+}
+
+void TcoDBGridEh::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    fitColumns();
 }
 
 bool TcoDBGridEh::viewportEvent(QEvent* event)

@@ -41,6 +41,12 @@ public:
     void setShowHintData(bool on) { m_showHintData = on; m_hintArmed = m_hintArmed && on; }
     bool showHintData() const { return m_showHintData; }
 
+    // Columns share the client width in proportion to their own widths (default on); a width
+    // set by the program or dragged by the user is the new proportion.
+    void setAutoFitColWidths(bool on);
+    bool autoFitColWidths() const { return m_autoFit; }
+    void fitColumns();
+
     // Layout of the columns under a section of the program key.
     void saveLayout(const QString& section) const;
     void restoreLayout(const QString& section);
@@ -52,6 +58,7 @@ signals:
 
 protected:
     bool viewportEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
@@ -65,6 +72,9 @@ private:
     bool m_hintArmed = false;
     bool m_showHintData = true;
     bool m_following = false;
+    bool m_autoFit = true;
+    bool m_fitting = false;
+    QList<int> m_proportions; // per column; 0 = the default section size
 };
 
 } // namespace vintora::shell

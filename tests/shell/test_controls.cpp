@@ -370,6 +370,34 @@ private slots:
         }
     }
 
+    void gridColumnsFitWidth()
+    {
+        auto ds = memorySet({field(QStringLiteral("A"), QMetaType::Int), field(QStringLiteral("B"), QMetaType::QString)},
+                            {{1, QStringLiteral("r1")}});
+        ui::DataSource source(ds.get());
+        TcoDBGridEh grid;
+        grid.setDataSource(&source);
+        ui::GridColumn a(QStringLiteral("A"));
+        a.width = 50;
+        ui::GridColumn b(QStringLiteral("B"));
+        b.width = 150;
+        grid.setColumns({a, b});
+        QHeaderView* header = grid.horizontalHeader();
+        for (const int width : {300, 500, 260}) {
+            grid.resize(width, 200);
+            grid.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&grid));
+            const int client = grid.viewport()->width();
+            QCOMPARE(header->sectionSize(0) + header->sectionSize(1), client);
+            QVERIFY2(qAbs(header->sectionSize(1) - 3 * header->sectionSize(0)) <= 3,
+                     qPrintable(QStringLiteral("%1 / %2").arg(header->sectionSize(0)).arg(header->sectionSize(1))));
+        }
+        // A width set later is the column's new share.
+        grid.setColumnWidth(0, grid.viewport()->width());
+        QCOMPARE(header->sectionSize(0) + header->sectionSize(1), grid.viewport()->width());
+        QVERIFY(header->sectionSize(0) > header->sectionSize(1));
+    }
+
     void gridRecordHint()
     {
         auto ds = memorySet({field(QStringLiteral("ID"), QMetaType::Int), field(QStringLiteral("Title"), QMetaType::QString),
