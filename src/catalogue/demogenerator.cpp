@@ -1,6 +1,7 @@
 #include "catalogue/demogenerator.h"
 
 #include "platform/db/connection.h"
+#include "platform/utf8.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -12,11 +13,6 @@ namespace vintora::catalogue {
 namespace {
 
 using db::Params;
-
-QString S(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 // A deterministic generator: the same seed gives the same catalogue on every machine.
 class Dice {

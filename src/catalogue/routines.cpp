@@ -2,6 +2,7 @@
 
 #include "platform/db/connection.h"
 #include "platform/db/routines.h"
+#include "platform/utf8.h"
 
 namespace vintora::catalogue {
 
@@ -10,11 +11,6 @@ using db::RoutineArgs;
 using db::RowSet;
 
 namespace {
-
-QString S(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 // The synonym's kind is the first letter of its key; firms are deleted under "F" but stored as "S|".
 QString kindOfKey(const QString& key)

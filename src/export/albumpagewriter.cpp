@@ -6,17 +6,13 @@
 #include "export/sitetext.h"
 #include "export/texportencyclopaediadm.h"
 #include "text/stringhelpers.h"
+#include "platform/utf8.h"
 
 #include <QFileInfo>
 
 namespace vintora::export_ {
 
 namespace {
-
-QString S(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 QString h(const QString& text)
 {

@@ -3,6 +3,7 @@
 
 #include "platform/db/connection.h"
 #include "platform/db/routines.h"
+#include "platform/utf8.h"
 
 #include <QHash>
 #include <QSet>
@@ -15,11 +16,6 @@ using db::RoutineArgs;
 using db::RowSet;
 
 namespace {
-
-QString S(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 db::Params one(const char* name, const QVariant& v)
 {

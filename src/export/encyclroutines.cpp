@@ -4,6 +4,7 @@
 #include "platform/db/connection.h"
 #include "platform/db/routines.h"
 #include "text/stringhelpers.h"
+#include "platform/utf8.h"
 
 #include <QDate>
 #include <QSet>
@@ -67,11 +68,6 @@ QString indexLetter(const QString& name, int position)
 using namespace detail;
 
 namespace {
-
-QString S(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 // ---- work list -----------------------------------------------------------------------------
 

@@ -4,15 +4,11 @@
 #include "export/sitemarkers.h"
 #include "export/sitetext.h"
 #include "export/texportencyclopaediadm.h"
+#include "platform/utf8.h"
 
 namespace vintora::export_ {
 
 namespace {
-
-QString S(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 QString h(const QString& text)
 {

@@ -12,6 +12,7 @@
 #include "platform/db/routines.h"
 #include "text/conversionerror.h"
 #include "text/stringhelpers.h"
+#include "platform/utf8.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -25,11 +26,6 @@
 namespace vintora::export_ {
 
 namespace {
-
-QString S(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 const QString& slash()
 {

@@ -2,6 +2,7 @@
 
 #include "platform/db/connection.h"
 #include "platform/db/routines.h"
+#include "platform/utf8.h"
 
 #include <QDir>
 
@@ -85,11 +86,6 @@ RowSet impMpegFileTest(Connection& c, const RoutineArgs& a)
         r.rows << QVariantList{row.at(0).toInt(), file, dir, name};
     }
     return r;
-}
-
-QString S(const char* text)
-{
-    return QString::fromUtf8(text);
 }
 
 // The folder as it is kept: always with its trailing separator, so that "/music" and "/music/"

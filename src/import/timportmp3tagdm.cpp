@@ -10,6 +10,7 @@
 #include "platform/os/system.h"
 #include "platform/os/volumes.h"
 #include "text/textrules.h"
+#include "platform/utf8.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -22,11 +23,6 @@ using catalogue::ImportState;
 using db::Param;
 
 namespace {
-
-QString S(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 const QString& unknownText()
 {

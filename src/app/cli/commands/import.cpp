@@ -13,6 +13,7 @@
 #include "platform/db/routines.h"
 #include "platform/os/files.h"
 #include "platform/os/system.h"
+#include "platform/utf8.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,11 +23,6 @@
 namespace vintora::cli {
 
 namespace {
-
-QString S(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 // "+" marks the folder of this computer as a scan not finished, "-" removes the mark.
 void markFolder(db::Connection& c, const QString& action, const QString& folder)
