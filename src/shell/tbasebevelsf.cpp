@@ -1,14 +1,11 @@
 #include "shell/tbasebevelsf.h"
-
-#include <QHBoxLayout>
+#include "shell/sfrow.h"
 
 namespace vintora::shell {
 
 TBASEBevelSF::TBASEBevelSF(QWidget* parent) : QFrame(parent)
 {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 1, 0, 1);
-    row->setSpacing(4);
+    auto* row = sfRow(this);
     bvBevel = new QFrame(this);
     bvBevel->setObjectName(QStringLiteral("bvBevel"));
     bvBevel->setFrameShape(QFrame::HLine);

@@ -2,22 +2,15 @@
 
 #include "shell/tcodbcheckbox.h"
 #include "shell/tcolabel.h"
-
-#include <QHBoxLayout>
+#include "shell/sfrow.h"
 
 namespace vintora::shell {
 
 TBASEDBCheckBoxSF::TBASEDBCheckBoxSF(QWidget* parent) : QFrame(parent)
 {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 1, 0, 1);
-    row->setSpacing(4);
-    laDisplayLable = new TcoLabel(QStringLiteral("Метка поля"), this);
-    laDisplayLable->setObjectName(QStringLiteral("laDisplayLable"));
-    row->addWidget(laDisplayLable);
-    cbField = new TcoDBCheckBox(QString(), this);
-    cbField->setObjectName(QStringLiteral("cbField"));
-    row->addWidget(cbField, 1);
+    auto* row = sfRow(this);
+    laDisplayLable = sfAdd<TcoLabel>(row, "laDisplayLable", 0, QStringLiteral("Метка поля"));
+    cbField = sfAdd<TcoDBCheckBox>(row, "cbField", 1, QString());
 }
 
 } // namespace vintora::shell

@@ -3,22 +3,15 @@
 #include "platform/db/dataset.h"
 #include "shell/tcodbcombobox.h"
 #include "shell/tcolabel.h"
-
-#include <QHBoxLayout>
+#include "shell/sfrow.h"
 
 namespace vintora::shell {
 
 TBASEDBComboBoxSF::TBASEDBComboBoxSF(QWidget* parent) : QFrame(parent)
 {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 1, 0, 1);
-    row->setSpacing(4);
-    laDisplayLable = new TcoLabel(QStringLiteral("Метка поля"), this);
-    laDisplayLable->setObjectName(QStringLiteral("laDisplayLable"));
-    row->addWidget(laDisplayLable);
-    cbField = new TcoDBComboBox(this);
-    cbField->setObjectName(QStringLiteral("cbField"));
-    row->addWidget(cbField, 1);
+    auto* row = sfRow(this);
+    laDisplayLable = sfAdd<TcoLabel>(row, "laDisplayLable", 0, QStringLiteral("Метка поля"));
+    cbField = sfAdd<TcoDBComboBox>(row, "cbField", 1);
 }
 
 void TBASEDBComboBoxSF::FillItems(db::DataSet& dataSet)

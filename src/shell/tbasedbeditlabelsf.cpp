@@ -2,26 +2,18 @@
 
 #include "shell/tcodbedit.h"
 #include "shell/tcolabel.h"
+#include "shell/sfrow.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 
 namespace vintora::shell {
 
 TBASEDBEditLabelSF::TBASEDBEditLabelSF(QWidget* parent) : QFrame(parent)
 {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 1, 0, 1);
-    row->setSpacing(4);
-    laField = new TcoLabel(QStringLiteral("Метка поля"), this);
-    laField->setObjectName(QStringLiteral("laField"));
-    row->addWidget(laField);
-    edField = new TcoDBEdit(this);
-    edField->setObjectName(QStringLiteral("edField"));
-    row->addWidget(edField, 1);
-    laUnit = new QLabel(QStringLiteral("пр."), this);
-    laUnit->setObjectName(QStringLiteral("laUnit"));
-    row->addWidget(laUnit);
+    auto* row = sfRow(this);
+    laField = sfAdd<TcoLabel>(row, "laField", 0, QStringLiteral("Метка поля"));
+    edField = sfAdd<TcoDBEdit>(row, "edField", 1);
+    laUnit = sfAdd<QLabel>(row, "laUnit", 0, QStringLiteral("пр."));
 }
 
 } // namespace vintora::shell

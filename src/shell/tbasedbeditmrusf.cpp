@@ -5,27 +5,18 @@
 #include "shell/tcobutton.h"
 #include "shell/tcodbedit.h"
 #include "shell/tcolabel.h"
-
-#include <QHBoxLayout>
+#include "shell/sfrow.h"
 
 namespace vintora::shell {
 
 TBASEDBEditMRUSF::TBASEDBEditMRUSF(QWidget* parent) : QFrame(parent)
 {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 1, 0, 1);
-    row->setSpacing(4);
-    laField = new TcoLabel(QStringLiteral("Метка поля"), this);
-    laField->setObjectName(QStringLiteral("laField"));
-    row->addWidget(laField);
-    edField = new TcoDBEdit(this);
-    edField->setObjectName(QStringLiteral("edField"));
-    row->addWidget(edField, 1);
-    btMRU = new TcoButton(QString(), TBASEDataDM::ToolFind, this);
-    btMRU->setObjectName(QStringLiteral("btMRU"));
+    auto* row = sfRow(this);
+    laField = sfAdd<TcoLabel>(row, "laField", 0, QStringLiteral("Метка поля"));
+    edField = sfAdd<TcoDBEdit>(row, "edField", 1);
+    btMRU = sfAdd<TcoButton>(row, "btMRU", 0, QString(), TBASEDataDM::ToolFind);
     btMRU->setToolTip(QStringLiteral("Выбор ранее введённых значений."));
     btMRU->setFixedSize(22, 22);
-    row->addWidget(btMRU);
     connect(btMRU, &QToolButton::clicked, this, [this] { OpenMRUChoice(m_unit, edField); });
 }
 

@@ -4,24 +4,17 @@
 #include "shell/tbasedatadm.h"
 #include "shell/tcobutton.h"
 #include "shell/tcodblookupcombo.h"
-
-#include <QHBoxLayout>
+#include "shell/sfrow.h"
 
 namespace vintora::shell {
 
 TBASEDBLookupComboSF::TBASEDBLookupComboSF(QWidget* parent) : QFrame(parent)
 {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 1, 0, 1);
-    row->setSpacing(4);
-    btLabel = new TcoButton(QStringLiteral("Метка поля"), TBASEDataDM::ToolCaption, this);
-    btLabel->setObjectName(QStringLiteral("btLabel"));
+    auto* row = sfRow(this);
+    btLabel = sfAdd<TcoButton>(row, "btLabel", 0, QStringLiteral("Метка поля"), TBASEDataDM::ToolCaption);
     btLabel->setToolTip(QStringLiteral("Вызов справочника"));
-    row->addWidget(btLabel);
-    cbField = new TcoDBLookupCombo(this);
-    cbField->setObjectName(QStringLiteral("cbField"));
+    cbField = sfAdd<TcoDBLookupCombo>(row, "cbField", 1);
     cbField->setToolTip(QStringLiteral("Выбор значения из списка"));
-    row->addWidget(cbField, 1);
     connect(btLabel, &QToolButton::clicked, this, [this] {
         if (onDictionary && !btLabel->noClick())
             onDictionary();

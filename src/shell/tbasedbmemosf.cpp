@@ -2,21 +2,15 @@
 
 #include "shell/tcodbmemo.h"
 #include "shell/tcolabel.h"
-
-#include <QHBoxLayout>
+#include "shell/sfrow.h"
 
 namespace vintora::shell {
 
 TBASEDBMemoSF::TBASEDBMemoSF(QWidget* parent) : QFrame(parent)
 {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 1, 0, 1);
-    row->setSpacing(4);
-    laField = new TcoLabel(QStringLiteral("Метка поля"), this);
-    laField->setObjectName(QStringLiteral("laField"));
-    row->addWidget(laField);
-    meFieldText = new TcoDBMemo(this);
-    meFieldText->setObjectName(QStringLiteral("meFieldText"));
+    auto* row = sfRow(this);
+    laField = sfAdd<TcoLabel>(row, "laField", 0, QStringLiteral("Метка поля"));
+    meFieldText = sfAdd<TcoDBMemo>(row, "meFieldText", 1);
     meFieldText->setReadOnly(true);
     meFieldText->setFocusPolicy(Qt::NoFocus);
     meFieldText->setToolTip(QStringLiteral("Наименование"));
@@ -25,7 +19,6 @@ TBASEDBMemoSF::TBASEDBMemoSF(QWidget* parent) : QFrame(parent)
         p.setColor(QPalette::Base, p.color(QPalette::Button));
         meFieldText->setPalette(p);
     }
-    row->addWidget(meFieldText, 1);
 }
 
 } // namespace vintora::shell

@@ -2,25 +2,16 @@
 
 #include "shell/tcoedit.h"
 #include "shell/tcolabel.h"
-
-#include <QHBoxLayout>
+#include "shell/sfrow.h"
 
 namespace vintora::shell {
 
 TBASEEditEditSF::TBASEEditEditSF(QWidget* parent) : QFrame(parent)
 {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 1, 0, 1);
-    row->setSpacing(4);
-    laField = new TcoLabel(QStringLiteral("Метка поля"), this);
-    laField->setObjectName(QStringLiteral("laField"));
-    row->addWidget(laField);
-    edField1 = new TcoEdit(this);
-    edField1->setObjectName(QStringLiteral("edField1"));
-    row->addWidget(edField1, 1);
-    edField2 = new TcoEdit(this);
-    edField2->setObjectName(QStringLiteral("edField2"));
-    row->addWidget(edField2, 1);
+    auto* row = sfRow(this);
+    laField = sfAdd<TcoLabel>(row, "laField", 0, QStringLiteral("Метка поля"));
+    edField1 = sfAdd<TcoEdit>(row, "edField1", 1);
+    edField2 = sfAdd<TcoEdit>(row, "edField2", 1);
 }
 
 } // namespace vintora::shell
