@@ -7,7 +7,7 @@
 #include "platform/utf8.h"
 
 #include <QDate>
-#include <QSet>
+#include <QSqlQuery>
 #include <algorithm>
 
 namespace vintora::export_ {
@@ -74,63 +74,34 @@ namespace {
 // Due objects, cheapest first: genres, firms and aliases only join the pending sets or lose
 // their mark; then albums and performers, oldest mark first (an album before a performer
 // marked at the same moment, since the album rewrites its performers' pages anyway). A due
-// alias also brings its main performer, whose page writes the alias's redirect page.
+// alias also brings its main performer (at the alias's earliest mark), whose page writes the
+// alias's redirect page. The server orders the list and the rows are read as they come, so a
+// run holds eight bytes per due object however large the catalogue is.
+const QString dueCheck = QStringLiteral("Publication IS NOT NULL AND Publication <= GETDATE()");
+
+const QString cheapWork = QStringLiteral(
+    "SELECT Kind, ID FROM ("
+    "SELECT 'G' AS Kind, ID FROM Genre WHERE %1 "
+    "UNION ALL SELECT 'L', ID FROM Performer WHERE Main IS NOT NULL AND %1 "
+    "UNION ALL SELECT 'S', ID FROM Firm WHERE %1"
+    ") w ORDER BY Kind, ID").arg(dueCheck);
+
+const QString pageWork = QStringLiteral(
+    "SELECT Kind, ID FROM ("
+    "SELECT 'A' AS Kind, ID, Publication AS Mark FROM Album WHERE %1 "
+    "UNION ALL SELECT 'P', ID, Publication FROM Performer WHERE Main IS NULL AND %1 "
+    "UNION ALL SELECT 'P', a.Main, MIN(a.Publication) FROM Performer a "
+    "WHERE a.Main IS NOT NULL AND a.Publication IS NOT NULL AND a.Publication <= GETDATE() "
+    "AND NOT EXISTS (SELECT 1 FROM Performer m WHERE m.ID = a.Main AND m.Main IS NULL "
+    "AND m.Publication IS NOT NULL AND m.Publication <= GETDATE()) "
+    "GROUP BY a.Main"
+    ") w ORDER BY Mark, Kind, ID").arg(dueCheck);
+
 RowSet encyclObject(Connection& c, const RoutineArgs&)
 {
-    struct Item {
-        QString kind;
-        int id;
-        QDateTime mark;
-    };
-    QList<Item> cheap;
-    QList<Item> pages;
-    const QString due = QStringLiteral(" WHERE Publication IS NOT NULL AND Publication <= GETDATE()");
-    for (const auto& [kind, table] : {std::pair{"G", "Genre"}, {"S", "Firm"}}) {
-        const RowSet r = c.select(QStringLiteral("SELECT ID, Publication FROM ") + QLatin1String(table) + due);
-        for (const QVariantList& row : r.rows)
-            cheap << Item{QString::fromLatin1(kind), row.at(0).toInt(), Connection::toDateTime(row.at(1))};
-    }
-    const RowSet performers = c.select(QStringLiteral("SELECT ID, Publication, Main FROM Performer") + due);
-    QSet<int> duePerformers;
-    for (const QVariantList& row : performers.rows) {
-        if (row.at(2).isNull())
-            duePerformers.insert(row.at(0).toInt());
-    }
-    QSet<int> mainsOfAliases;
-    for (const QVariantList& row : performers.rows) {
-        const int id = row.at(0).toInt();
-        const QDateTime mark = Connection::toDateTime(row.at(1));
-        if (row.at(2).isNull()) {
-            pages << Item{QStringLiteral("P"), id, mark};
-        } else {
-            cheap << Item{QStringLiteral("L"), id, mark};
-            const int main = row.at(2).toInt();
-            if (!duePerformers.contains(main) && !mainsOfAliases.contains(main)) {
-                mainsOfAliases.insert(main);
-                pages << Item{QStringLiteral("P"), main, mark};
-            }
-        }
-    }
-    const RowSet albums = c.select(QStringLiteral("SELECT ID, Publication FROM Album") + due);
-    for (const QVariantList& row : albums.rows)
-        pages << Item{QStringLiteral("A"), row.at(0).toInt(), Connection::toDateTime(row.at(1))};
-
-    auto order = [](const Item& a, const Item& b) {
-        if (a.mark != b.mark)
-            return a.mark < b.mark;
-        if (a.kind != b.kind)
-            return a.kind < b.kind; // "A" before "P"
-        return a.id < b.id;
-    };
-    std::stable_sort(cheap.begin(), cheap.end(), [](const Item& a, const Item& b) {
-        return a.kind != b.kind ? a.kind < b.kind : a.id < b.id;
-    });
-    std::stable_sort(pages.begin(), pages.end(), order);
     RowSet out = makeRows({QStringLiteral("Kind"), QStringLiteral("ID")});
-    for (const Item& i : cheap)
-        out.rows << QVariantList{i.kind, i.id};
-    for (const Item& i : pages)
-        out.rows << QVariantList{i.kind, i.id};
+    for (const WorkItem& item : dueWork(c))
+        out.rows << QVariantList{QString(QChar(item.kind)), item.id};
     return out;
 }
 
@@ -313,6 +284,17 @@ RowSet encyclAlbumNeed(Connection& c, const RoutineArgs&)
 }
 
 } // namespace
+
+std::vector<WorkItem> dueWork(Connection& c)
+{
+    std::vector<WorkItem> work;
+    for (const QString* sql : {&cheapWork, &pageWork}) {
+        QSqlQuery q = c.query(*sql);
+        while (q.next())
+            work.push_back({q.value(0).toString().at(0).unicode(), q.value(1).toInt()});
+    }
+    return work;
+}
 
 void registerRoutines()
 {

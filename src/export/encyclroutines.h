@@ -4,6 +4,7 @@
 #include <QString>
 #include <QVariant>
 #include <functional>
+#include <vector>
 
 namespace vintora::db {
 class Connection;
@@ -19,6 +20,15 @@ namespace vintora::export_ {
 // pages of an old design are set n days ahead (EncyclPublicateNull(n), n from 1 to 29), so
 // that their rewriting spreads over the next weeks instead of falling into one run.
 void registerRoutines();
+
+// One row of the work list of routine EncyclObject: a kind ("G", "S", "L", "A", "P") and a key.
+struct WorkItem {
+    char16_t kind;
+    int id;
+};
+
+// The work list of routine EncyclObject, read straight from the server into a compact list.
+std::vector<WorkItem> dueWork(db::Connection& c);
 
 // While one lives, the performers of a letter are read once for all the letter routines that
 // ask for that letter (a tabbed letter page asks twice per second letter). Open it only

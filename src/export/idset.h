@@ -1,5 +1,7 @@
 #pragma once
+#include <QList>
 #include <QSet>
+#include <algorithm>
 #include <vector>
 
 namespace vintora::export_ {
@@ -33,6 +35,20 @@ public:
         } else {
             m_rest.remove(id);
         }
+    }
+    bool isEmpty() const { return std::find(m_bits.begin(), m_bits.end(), true) == m_bits.end() && m_rest.isEmpty(); }
+    // Calls f with every key, smallest first.
+    template <typename F>
+    void forEach(F&& f) const
+    {
+        for (size_t i = 0; i < m_bits.size(); ++i) {
+            if (m_bits[i])
+                f(int(i));
+        }
+        QList<int> rest(m_rest.begin(), m_rest.end());
+        std::sort(rest.begin(), rest.end());
+        for (int id : rest)
+            f(id);
     }
     void clear()
     {

@@ -412,7 +412,7 @@ void TExportEncyclopaediaDM::EnsurePage(QChar kind, int id, bool checkVersion, c
         if (m_inRun && seen.contains(id))
             return;
         if (!pageExists(file)) {
-            if (deferPlaceholder(kind, id, name))
+            if (deferPlaceholder(kind, id))
                 return;
             if (m_inRun)
                 seen.insert(id);
@@ -452,13 +452,14 @@ void TExportEncyclopaediaDM::EnsurePage(QChar kind, int id, bool checkVersion, c
     }
 }
 
-bool TExportEncyclopaediaDM::deferPlaceholder(QChar kind, int id, const QString& name)
+bool TExportEncyclopaediaDM::deferPlaceholder(QChar kind, int id)
 {
     if (!m_deferring)
         return false;
-    if (!(kind == u'P' ? m_duePerformers : m_dueAlbums).contains(id))
+    const bool performer = kind == u'P';
+    if (!(performer ? m_duePerformers : m_dueAlbums).contains(id))
         return false;
-    m_deferred.try_emplace({kind.unicode(), id}, name);
+    (performer ? m_deferredPerformers : m_deferredAlbums).insert(id);
     return true;
 }
 
@@ -467,14 +468,20 @@ void TExportEncyclopaediaDM::writeDeferredPlaceholders()
     m_deferring = false;
     m_duePerformers.clear();
     m_dueAlbums.clear();
-    while (!m_deferred.empty()) {
-        const auto first = m_deferred.begin();
-        const QChar kind(first->first.first);
-        const int id = first->first.second;
-        const QString name = first->second;
-        m_deferred.erase(first);
+    const IdSet albums = std::exchange(m_deferredAlbums, {});
+    const IdSet performers = std::exchange(m_deferredPerformers, {});
+    const auto write = [&](QChar kind, int id, const QString& file, const QString& nameSql) {
+        if ((kind == u'P' ? m_performerPages : m_albumPages).contains(id) || pageExists(file))
+            return;
+        const QString name = m_c.scalar(nameSql, {{QStringLiteral("ID"), id}}).toString();
         EnsurePage(kind, id, false, name);
-    }
+    };
+    albums.forEach([&](int id) {
+        write(u'A', id, AlbumFile(id), QStringLiteral("SELECT TitleFull FROM Album WHERE ID = :ID"));
+    });
+    performers.forEach([&](int id) {
+        write(u'P', id, PerformerFile(id), QStringLiteral("SELECT NameFull FROM Performer WHERE ID = :ID"));
+    });
 }
 
 bool TExportEncyclopaediaDM::performerWritten(int id) const
@@ -592,7 +599,8 @@ void TExportEncyclopaediaDM::BeginExport()
     m_duePerformers.clear();
     m_dueAlbums.clear();
     m_deferring = false;
-    m_deferred.clear();
+    m_deferredPerformers.clear();
+    m_deferredAlbums.clear();
     m_filesWritten = 0;
     m_filesUnchanged = 0;
     m_kinds.clear();
@@ -637,7 +645,8 @@ bool TExportEncyclopaediaDM::runGuarded(const std::function<void()>& body)
             ExportLog(second.message());
         }
         ExportLog(abort.message());
-        m_deferred.clear();
+        m_deferredPerformers.clear();
+        m_deferredAlbums.clear();
         EndExport();
         return false;
     } catch (...) {
@@ -652,7 +661,8 @@ bool TExportEncyclopaediaDM::runGuarded(const std::function<void()>& body)
         } catch (...) {
             rollbackWrites();
         }
-        m_deferred.clear();
+        m_deferredPerformers.clear();
+        m_deferredAlbums.clear();
         EndExport();
         throw;
     }
@@ -663,35 +673,30 @@ bool TExportEncyclopaediaDM::ExportEncyclopaedia(bool withLists)
     ExportLog(QStringLiteral("--- ") + now());
     return runGuarded([&] {
         BeginExport();
-        const db::RowSet work = open(QStringLiteral("EncyclObject"));
+        const std::vector<WorkItem> work = dueWork(m_c);
         growMaximum(int(work.size()));
-        const int kindColumn = work.column(QStringLiteral("Kind"));
-        const int idColumn = work.column(QStringLiteral("ID"));
-        for (const QVariantList& row : work.rows) {
-            const QString kind = row.value(kindColumn).toString().trimmed();
-            if (kind == QLatin1String("A"))
-                m_dueAlbums.insert(row.value(idColumn).toInt());
-            else if (kind == QLatin1String("P"))
-                m_duePerformers.insert(row.value(idColumn).toInt());
+        for (const WorkItem& item : work) {
+            if (item.kind == u'A')
+                m_dueAlbums.insert(item.id);
+            else if (item.kind == u'P')
+                m_duePerformers.insert(item.id);
         }
         m_deferring = true;
-        for (qsizetype i = 0; i < work.size() && m_pageCount <= m_params.objCount; ++i) {
-            const QString kind = work.rows[i].value(kindColumn).toString().trimmed();
-            const int id = work.rows[i].value(idColumn).toInt();
-            if (kind == QLatin1String("A"))
+        for (size_t i = 0; i < work.size() && m_pageCount <= m_params.objCount; ++i) {
+            const auto [kind, id] = work[i];
+            if (kind == u'A') {
                 m_dueAlbums.remove(id);
-            else if (kind == QLatin1String("P"))
-                m_duePerformers.remove(id);
-            if (kind == QLatin1String("A"))
                 WriteAlbumPage(id, true);
-            else if (kind == QLatin1String("G"))
+            } else if (kind == u'G') {
                 AddGenre(QString::number(id));
-            else if (kind == QLatin1String("L"))
+            } else if (kind == u'L') {
                 ResetPublication(QStringLiteral("P"), id);
-            else if (kind == QLatin1String("P"))
+            } else if (kind == u'P') {
+                m_duePerformers.remove(id);
                 WritePerformerPage(id, true, true);
-            else if (kind == QLatin1String("S"))
+            } else if (kind == u'S') {
                 m_pendingFirms.insert(QString::number(id));
+            }
             step();
         }
         writeDeferredPlaceholders();

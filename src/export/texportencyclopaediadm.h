@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <QElapsedTimer>
 #include <functional>
-#include <map>
+#include <utility>
 #include <set>
 
 namespace vintora::db {
@@ -142,8 +142,9 @@ private:
     void flushPending();
     // The full run's work list names the performer and album pages it is going to write; a
     // placeholder for one of them is held back while the list is walked and written only if
-    // the page is still missing when the walk ends (limit reached, failure).
-    bool deferPlaceholder(QChar kind, int id, const QString& name);
+    // the page is still missing when the walk ends (limit reached, failure). Only the key is
+    // kept; the name is read again for the few placeholders that are still written.
+    bool deferPlaceholder(QChar kind, int id);
     void writeDeferredPlaceholders();
     // The run's changes to the catalogue are grouped into short transactions.
     void beginWrite();
@@ -181,7 +182,8 @@ private:
     IdSet m_duePerformers; // rows of the work list not walked yet
     IdSet m_dueAlbums;
     bool m_deferring = false;
-    std::map<std::pair<char16_t, int>, QString> m_deferred;
+    IdSet m_deferredPerformers;
+    IdSet m_deferredAlbums;
     bool m_writing = false;
     QElapsedTimer m_writeTimer;
     int m_filesWritten = 0;

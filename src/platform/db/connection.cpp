@@ -278,6 +278,7 @@ RowSet Connection::select(const QString& sql, const Params& params)
 {
     // Without parameters the text runs as it is: PostgreSQL prepares only data statements.
     QSqlQuery direct(database());
+    direct.setForwardOnly(true); // rows are read once: no copy of the result is kept
     QSqlQuery& q = params.isEmpty() ? direct : cachedStatement(sql);
     if (params.isEmpty() ? !q.exec(sql) : (bind(q, params), !q.exec()))
         fail(q, sql);
@@ -301,6 +302,7 @@ int Connection::execute(const QString& sql, const Params& params)
 {
     // Without parameters the text runs as it is: PostgreSQL prepares only data statements.
     QSqlQuery direct(database());
+    direct.setForwardOnly(true);
     QSqlQuery& q = params.isEmpty() ? direct : cachedStatement(sql);
     if (params.isEmpty() ? !q.exec(sql) : (bind(q, params), !q.exec()))
         fail(q, sql);
@@ -313,6 +315,7 @@ QVariant Connection::scalar(const QString& sql, const Params& params)
 {
     // Without parameters the text runs as it is: PostgreSQL prepares only data statements.
     QSqlQuery direct(database());
+    direct.setForwardOnly(true);
     QSqlQuery& q = params.isEmpty() ? direct : cachedStatement(sql);
     if (params.isEmpty() ? !q.exec(sql) : (bind(q, params), !q.exec()))
         fail(q, sql);
