@@ -8,6 +8,7 @@
 
 #include <QDate>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <algorithm>
 
 namespace vintora::export_ {
@@ -221,26 +222,42 @@ quint32 dayMix(qint64 id, qint64 day)
     return x;
 }
 
-template <typename Row>
-QList<Row> dailyPick(QList<Row> rows, int count)
+// The rows of the query are read as they come and only the count picked so far are kept, so
+// the pick costs the same memory for any size of catalogue. The mix is a bijection of the
+// key for a given day, so no two keys tie.
+QList<QVariantList> dailyPick(QSqlQuery q, int count)
 {
     const qint64 day = QDate::currentDate().toJulianDay();
-    std::stable_sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) {
-        return dayMix(a.at(0).toLongLong(), day) < dayMix(b.at(0).toLongLong(), day);
-    });
-    if (rows.size() > count)
-        rows.resize(count);
+    const int columns = q.record().count();
+    std::vector<std::pair<quint32, QVariantList>> kept; // smallest mix first
+    while (q.next()) {
+        const quint32 mix = dayMix(q.value(0).toLongLong(), day);
+        if (int(kept.size()) == count && mix >= kept.back().first)
+            continue;
+        QVariantList row;
+        row.reserve(columns);
+        for (int i = 0; i < columns; ++i)
+            row << q.value(i);
+        const auto at = std::upper_bound(kept.begin(), kept.end(), mix,
+                                         [](quint32 m, const auto& entry) { return m < entry.first; });
+        kept.insert(at, {mix, row});
+        if (int(kept.size()) > count)
+            kept.pop_back();
+    }
+    QList<QVariantList> rows;
+    for (auto& entry : kept)
+        rows << std::move(entry.second);
     return rows;
 }
 
 // NoteIcon of a performer: 1 with a biography, 2 with a picture, 3 with both (written bold).
 RowSet encyclPerformerCasual(Connection& c, const RoutineArgs&)
 {
-    const RowSet r = c.select(QStringLiteral(
-        "SELECT ID, NameFull, CASE WHEN Text IS NOT NULL AND Text <> '' THEN 1 ELSE 0 END + "
-        "CASE WHEN Picture IS NOT NULL THEN 2 ELSE 0 END AS NoteIcon FROM Performer WHERE Main IS NULL"));
     RowSet out = makeRows({QStringLiteral("ID"), QStringLiteral("NameFull"), QStringLiteral("NoteIcon")});
-    for (const QVariantList& row : dailyPick(r.rows, 20))
+    const QList<QVariantList> picked = dailyPick(c.query(QStringLiteral(
+        "SELECT ID, NameFull, CASE WHEN Text IS NOT NULL AND Text <> '' THEN 1 ELSE 0 END + "
+        "CASE WHEN Picture IS NOT NULL THEN 2 ELSE 0 END AS NoteIcon FROM Performer WHERE Main IS NULL")), 20);
+    for (const QVariantList& row : picked)
         out.rows << QVariantList{row.at(0), row.at(1), row.at(2).toInt() == 0 ? -1 : row.at(2).toInt()};
     sortRows(out, QStringLiteral("NameFull"), QStringLiteral("ID"));
     return out;
@@ -249,9 +266,9 @@ RowSet encyclPerformerCasual(Connection& c, const RoutineArgs&)
 RowSet encyclAlbumCasual(Connection& c, const RoutineArgs&)
 {
     // The pick needs only the keys; the titles of the twenty picked are read one by one.
-    const RowSet keys = c.select(QStringLiteral("SELECT ID FROM Album WHERE EditMaster IS NULL"));
     RowSet out = makeRows({QStringLiteral("Album"), QStringLiteral("TitleYearPerformer")});
-    for (const QVariantList& key : dailyPick(keys.rows, 20)) {
+    const QList<QVariantList> picked = dailyPick(c.query(QStringLiteral("SELECT ID FROM Album WHERE EditMaster IS NULL")), 20);
+    for (const QVariantList& key : picked) {
         const RowSet r = c.select(albumWithPerformer + QStringLiteral(" WHERE a.ID = :ID"), {{QStringLiteral("ID"), key.at(0)}});
         for (const QVariantList& row : r.rows)
             out.rows << QVariantList{row.at(0), titleYearPerformer(row.at(1), row.at(2))};

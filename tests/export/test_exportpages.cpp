@@ -1,7 +1,9 @@
 // The HTML of the page writers, compared line by line on small catalogues.
 #include "exportfixture.h"
 
+#include <QSet>
 #include <QTest>
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -37,6 +39,8 @@ private slots:
     void firmPage();
     void genrePages();
     void casualBold();
+    void casualPick_data();
+    void casualPick();
     void statisticsOnMainPage();
 };
 
@@ -406,6 +410,43 @@ void TestExportPages::casualBold()
                                           u"<li>&nbsp;<a href=\"../a/a/a/prfb.htm\"><b>Rich</b></a></li>"_s}));
     QCOMPARE(body.last(), piece::endTable());
     fx.dm->EndExport();
+}
+
+void TestExportPages::casualPick_data()
+{
+    QTest::addColumn<int>("albums");
+    QTest::addColumn<int>("picked");
+    QTest::newRow("fewer than twenty") << 5 << 5;
+    QTest::newRow("many") << 300 << 20;
+}
+
+// Twenty distinct albums at most, in title order, and the same pick within a day.
+void TestExportPages::casualPick()
+{
+    QFETCH(int, albums);
+    QFETCH(int, picked);
+    test::TestCatalogue cat(QStringLiteral("sqlite"));
+    ExportFixture fx(cat.connection());
+    fx.exec(u"INSERT INTO Performer (ID, LastName) VALUES (1, 'P')"_s);
+    for (int i = 1; i <= albums; ++i)
+        cat.connection().execute(u"INSERT INTO Album (ID, Title, Performer) VALUES (:ID, :T, 1)"_s,
+                                 {{u"ID"_s, i}, {u"T"_s, u"T%1"_s.arg(i, 4, 10, QLatin1Char('0'))}});
+    const db::RowSet first = fx.dm->open(u"EncyclAlbumCasual"_s);
+    QCOMPARE(first.size(), picked);
+    QStringList titles;
+    QSet<int> keys;
+    for (qsizetype i = 0; i < first.size(); ++i) {
+        titles << first.value(i, u"TitleYearPerformer"_s).toString();
+        keys.insert(first.value(i, u"Album"_s).toInt());
+    }
+    QCOMPARE(keys.size(), picked);
+    QStringList sorted = titles;
+    sorted.sort();
+    QCOMPARE(titles, sorted);
+    const db::RowSet again = fx.dm->open(u"EncyclAlbumCasual"_s);
+    QCOMPARE(again.rows, first.rows);
+    if (albums > 2 * picked) // a pick, not the first keys
+        QVERIFY(*std::max_element(keys.begin(), keys.end()) > picked);
 }
 
 void TestExportPages::statisticsOnMainPage()
